@@ -1,0 +1,34 @@
+# Front door: everything goes through CMake; these targets only pick the build folder.
+BUILD      ?= build
+SAN_BUILD  ?= build-sanitize
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps build test test-sanitize bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh native
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+$(SAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDUPLEXA_SANITIZE=ON
+
+test-sanitize: deps $(SAN_BUILD)/CMakeCache.txt
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	scripts/bench.sh $(BUILD)/bench/duplexa-bench
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

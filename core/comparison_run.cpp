@@ -1,0 +1,177 @@
+#include "core/comparison_run.h"
+
+#include <algorithm>
+#include <span>
+
+#include "core/diff_count.h"
+#include "core/show_result.h"
+#include "core/text_catalogue.h"
+
+namespace duplexa {
+
+void ComparisonRun::comCompare_Click() {
+    if (state_.isRunning) {
+        state_.keepRunning = false;  // noticed after the current block
+        return;
+    }
+    state_.isRunning = true;
+    state_.keepRunning = true;
+    RunComparison();
+}
+
+bool ComparisonRun::GetFileLength(int fileNo, std::int32_t& size) const {
+    const auto length = files_.Length(fileNo);
+    size = length.value_or(-1);
+    return length.has_value();
+}
+
+void ComparisonRun::RunComparison() {
+    view_.SetDropMode(0, DropMode::None);
+    view_.SetDropMode(1, DropMode::None);
+    view_.SetCompareCaption(std::string(TXT_STOP));
+    view_.SetCloseEnabled(false);
+    ShowResult(state_, view_, TXT_WORKING);
+    if (!state_.filePaths[0].empty() && !state_.filePaths[1].empty()) {
+        OpenAndCompare();
+    }
+    FinalSteps();
+}
+
+void ComparisonRun::OpenAndCompare() {
+    state_.firstFileNo = files_.FreeFile();
+    if (!files_.Open(state_.firstFileNo, state_.filePaths[0])) {
+        ShowReadFailure(0);
+        return;
+    }
+    state_.secondFileNo = files_.FreeFile();
+    if (!files_.Open(state_.secondFileNo, state_.filePaths[1])) {
+        ShowReadFailure(1);
+        return;
+    }
+
+    if (!GetFileLength(state_.firstFileNo, state_.firstSize)) {
+        view_.SetBoxForeColour(0, kRed);
+    }
+    if (!GetFileLength(state_.secondFileNo, state_.secondSize)) {
+        view_.SetBoxForeColour(1, kRed);
+    }
+    if (state_.firstSize == -1 || state_.secondSize == -1) {
+        ShowResult(state_, view_, TXT_RUN_TOO_BIG);
+        return;
+    }
+    if (state_.firstSize != state_.secondSize) {
+        view_.SetShapeBackColour(Shape::sEqual1, kRed);
+        view_.SetShapeBackColour(Shape::sEqual2, kRed);
+        view_.SetShapeVisible(Shape::sEqual1, true);
+        view_.SetShapeVisible(Shape::sEqual2, true);
+        view_.SetStrikeLineVisible(true);
+        ShowResult(state_, view_, TXT_SIZE_DIFFERS);
+        return;
+    }
+    CompareBlocks();
+}
+
+void ComparisonRun::CompareBlocks() {
+    state_.diffCount = 0;
+    state_.blockStart = 1;
+    // Positions are 64-bit here: after the last block of a file near 2 GiB the next block
+    // start no longer fits the 32-bit field.
+    const std::int64_t size = state_.firstSize;
+    if (size == 0) {
+        ShowVerdict();  // two empty files: nothing to read, nothing differs
+        return;
+    }
+    const auto fullBlock = static_cast<std::size_t>(std::min(size, kBlockSize));
+    state_.firstBlock.resize(fullBlock);
+    state_.secondBlock.resize(fullBlock);
+    files_.HintSequential(state_.firstFileNo);
+    files_.HintSequential(state_.secondFileNo);
+
+    std::int64_t blockStart = 1;
+    while (true) {
+        state_.blockStart = static_cast<std::int32_t>(blockStart);
+        const std::int64_t remaining = size - blockStart;
+        if (remaining < kBlockSize) {
+            state_.firstBlock.resize(static_cast<std::size_t>(remaining + 1));
+            state_.secondBlock.resize(static_cast<std::size_t>(remaining + 1));
+        }
+        if (!ReadAndCount(blockStart, state_.firstBlock.size())) {
+            return;
+        }
+        if (!state_.keepRunning) {
+            ShowResult(state_, view_, TXT_CANCELLED);
+            return;
+        }
+        const double percent = static_cast<double>(blockStart) / static_cast<double>(size) * 100.0;
+        ShowResult(state_, view_, ComposeProgress(percent, state_.diffCount));
+        pump_.RunPendingEvents();
+        blockStart += kBlockSize;
+        if (blockStart > size) {
+            break;
+        }
+    }
+    ShowVerdict();
+}
+
+bool ComparisonRun::ReadAndCount(std::int64_t position, std::size_t length) {
+    std::span<std::uint8_t> first(state_.firstBlock.data(), length);
+    std::span<std::uint8_t> second(state_.secondBlock.data(), length);
+    for (std::size_t at = 0; at < length; at += static_cast<std::size_t>(kReadSlice)) {
+        const std::size_t count = std::min(static_cast<std::size_t>(kReadSlice), length - at);
+        const std::int64_t slicePosition = position + static_cast<std::int64_t>(at);
+        // A short read means the file changed since it was measured: no verdict on partial data.
+        if (!files_.Read(state_.firstFileNo, slicePosition, first.subspan(at, count))) {
+            ShowReadFailure(0);
+            return false;
+        }
+        if (!files_.Read(state_.secondFileNo, slicePosition, second.subspan(at, count))) {
+            ShowReadFailure(1);
+            return false;
+        }
+        state_.diffCount += static_cast<std::int32_t>(
+            CountDifferences(first.data() + at, second.data() + at, count));
+    }
+    return true;
+}
+
+void ComparisonRun::ShowReadFailure(int box) {
+    view_.SetBoxForeColour(box, kRed);
+    ShowResult(state_, view_, TXT_READ_FAILED);
+}
+
+void ComparisonRun::ShowVerdict() {
+    if (state_.diffCount < 1) {
+        // The bars keep the green the last drop gave them.
+        view_.SetShapeVisible(Shape::sEqual1, true);
+        view_.SetShapeVisible(Shape::sEqual2, true);
+        ShowResult(state_, view_, TXT_IDENTICAL);
+        return;
+    }
+    view_.SetShapeBackColour(Shape::sEqual1, kRed);
+    view_.SetShapeBackColour(Shape::sEqual2, kRed);
+    view_.SetShapeVisible(Shape::sEqual1, true);
+    view_.SetShapeVisible(Shape::sEqual2, true);
+    view_.SetStrikeLineVisible(true);
+    const double percent =
+        static_cast<double>(state_.diffCount) / static_cast<double>(state_.firstSize) * 100.0;
+    ShowResult(state_, view_, ComposeDifferent(state_.diffCount, state_.firstSize, percent));
+}
+
+void ComparisonRun::FinalSteps() {
+    files_.Close(state_.firstFileNo);
+    files_.Close(state_.secondFileNo);
+    state_.firstFileNo = 0;
+    state_.secondFileNo = 0;
+    state_.firstBlock = {};
+    state_.secondBlock = {};
+    state_.firstSize = 0;
+    state_.diffCount = 0;
+    view_.SetDropMode(0, DropMode::Manual);
+    view_.SetDropMode(1, DropMode::Manual);
+    view_.SetCompareCaption(std::string(TXT_COMPARE_AFTER_RUN));
+    view_.SetCompareEnabled(false);
+    view_.SetCloseEnabled(true);
+    state_.isRunning = false;
+}
+
+}  // namespace duplexa

@@ -1,0 +1,44 @@
+#pragma once
+// The comparison of two files, started and stopped by the Compare button. It runs on the
+// window's thread and hands the event loop one turn after every block.
+
+#include <cstdint>
+
+#include "core/run_view.h"
+#include "core/window_state.h"
+#include "runtime/event_pump.h"
+#include "runtime/file_table.h"
+
+namespace duplexa {
+
+class ComparisonRun {
+public:
+    static constexpr std::int64_t kBlockSize = 0x100000;
+    // Each block is read in slices that are counted while still in the processor's cache.
+    static constexpr std::int64_t kReadSlice = 128 * 1024;
+
+    ComparisonRun(WindowState& state, RunView& view, EventPump& pump, FileTable& files)
+        : state_(state), view_(view), pump_(pump), files_(files) {}
+
+    // Starts a run, or asks the run in progress to stop after its current block.
+    void comCompare_Click();
+
+    // The length of an open file as a signed 32-bit number; false (and -1) when unreadable.
+    bool GetFileLength(int fileNo, std::int32_t& size) const;
+
+private:
+    void RunComparison();
+    void OpenAndCompare();
+    void CompareBlocks();
+    bool ReadAndCount(std::int64_t position, std::size_t length);
+    void ShowReadFailure(int box);
+    void ShowVerdict();
+    void FinalSteps();
+
+    WindowState& state_;
+    RunView& view_;
+    EventPump& pump_;
+    FileTable& files_;
+};
+
+}  // namespace duplexa

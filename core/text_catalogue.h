@@ -1,0 +1,49 @@
+#pragma once
+// Every text the user reads, in Hungarian and in English.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace duplexa {
+
+struct TextPair {
+    std::string_view hu;
+    std::string_view en;
+};
+
+// A pair put together at run time from pieces and numbers.
+struct ComposedText {
+    std::string hu;
+    std::string en;
+};
+
+inline constexpr TextPair TXT_TITLE{"Duplexa", "Duplexa"};
+inline constexpr TextPair TXT_COMPARE{"Össze- hasonlítás", "Compare"};
+inline constexpr TextPair TXT_CLOSE{"Bezár", "Close"};
+inline constexpr TextPair TXT_LAYOUT{"Elrendezés:", "Layout:"};
+inline constexpr TextPair TXT_DROP_FIRST{"Dobd ide az első fájlt",
+                                         "Drag and drop the first file here"};
+inline constexpr TextPair TXT_DROP_SECOND{"Dobd ide az második fájlt",
+                                          "Drag and drop the second file here"};
+inline constexpr TextPair TXT_DROP_TOO_BIG{"A fájl túl nagy!", "File is too big!"};
+inline constexpr TextPair TXT_SAME_FILE{"A kettő ugynaz a fájl.", "They are the same file."};
+inline constexpr TextPair TXT_WORKING{"Folyamatban...", "Working..."};
+inline constexpr TextPair TXT_RUN_TOO_BIG{"A fájl túl nagy.", "File is too big."};
+inline constexpr TextPair TXT_SIZE_DIFFERS{"Nem egyezik a fájlméret!", "Different file size!"};
+inline constexpr TextPair TXT_CANCELLED{"Megszakítva a felhasználó által.", "Cancelled by user."};
+inline constexpr TextPair TXT_IDENTICAL{"A két fájl egyezik egymással.",
+                                        "They are exactly the same."};
+inline constexpr TextPair TXT_READ_FAILED{"A fájl nem olvasható.", "File cannot be read."};
+
+// Single-language captions of the Compare button.
+inline constexpr std::string_view TXT_STOP = "Stop";
+inline constexpr std::string_view TXT_COMPARE_AFTER_RUN = "Compare";
+
+// "Working...   P%,  differ in N byte(s)"; percent is rendered as a whole number.
+ComposedText ComposeProgress(double percent, std::int64_t diffCount);
+
+// "Differ in N bytes of the total T ! (P%)"
+ComposedText ComposeDifferent(std::int64_t diffCount, std::int64_t total, double percent);
+
+}  // namespace duplexa

@@ -1,0 +1,93 @@
+#include "runtime/file_table.h"
+
+#include <limits>
+
+namespace duplexa {
+namespace {
+
+bool InRange(int fileNo) {
+    return fileNo >= FileTable::kFirstNumber && fileNo <= FileTable::kLastNumber;
+}
+
+}  // namespace
+
+FileTable::~FileTable() {
+    for (int fileNo = kFirstNumber; fileNo <= kLastNumber; ++fileNo) {
+        Close(fileNo);
+    }
+}
+
+int FileTable::FreeFile() const {
+    for (int fileNo = kFirstNumber; fileNo <= kLastNumber; ++fileNo) {
+        if (!open_[static_cast<std::size_t>(fileNo)]) {
+            return fileNo;
+        }
+    }
+    return 0;
+}
+
+bool FileTable::Open(int fileNo, const std::string& path) {
+    if (!InRange(fileNo) || open_[static_cast<std::size_t>(fileNo)]) {
+        return false;
+    }
+    const auto handle = native::OpenForReading(path);
+    if (!handle) {
+        return false;
+    }
+    open_[static_cast<std::size_t>(fileNo)] = handle;
+    return true;
+}
+
+std::optional<std::int32_t> FileTable::Length(int fileNo) const {
+    const auto handle = Get(fileNo);
+    if (!handle) {
+        return std::nullopt;
+    }
+    const auto size = native::SizeOf(*handle);
+    if (!size || *size < 0 || *size > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*size);
+}
+
+bool FileTable::Read(int fileNo, std::int64_t position, std::span<std::uint8_t> buffer) const {
+    const auto handle = Get(fileNo);
+    if (!handle || position < 1) {
+        return false;
+    }
+    const std::int64_t got = native::ReadAt(*handle, position - 1, buffer.data(), buffer.size());
+    return got == static_cast<std::int64_t>(buffer.size());
+}
+
+void FileTable::HintSequential(int fileNo) const {
+    if (const auto handle = Get(fileNo)) {
+        native::AdviseSequential(*handle);
+    }
+}
+
+void FileTable::Close(int fileNo) {
+    if (!InRange(fileNo)) {
+        return;
+    }
+    auto& slot = open_[static_cast<std::size_t>(fileNo)];
+    if (slot) {
+        native::Close(*slot);
+        slot.reset();
+    }
+}
+
+bool FileTable::IsOpen(int fileNo) const { return Get(fileNo).has_value(); }
+
+std::optional<native::FileHandle> FileTable::Get(int fileNo) const {
+    if (!InRange(fileNo)) {
+        return std::nullopt;
+    }
+    return open_[static_cast<std::size_t>(fileNo)];
+}
+
+FileTable& Files() {
+    static FileTable table;
+    return table;
+}
+
+}  // namespace duplexa

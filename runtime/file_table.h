@@ -1,0 +1,53 @@
+#pragma once
+// Numbered open files, 1 to 255, the way the comparison and the drop check address them.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "runtime/native_file.h"
+
+namespace duplexa {
+
+class FileTable {
+public:
+    static constexpr int kFirstNumber = 1;
+    static constexpr int kLastNumber = 255;
+
+    FileTable() = default;
+    FileTable(const FileTable&) = delete;
+    FileTable& operator=(const FileTable&) = delete;
+    ~FileTable();  // closes whatever is still open
+
+    // The lowest number that is not open, or 0 when all are in use (which no open accepts).
+    int FreeFile() const;
+
+    // Opens path read-only under fileNo; false when the number is invalid or taken, or the
+    // path is not a regular file that can be read.
+    bool Open(int fileNo, const std::string& path);
+
+    // The length in bytes; empty when it cannot be read or does not fit a signed 32-bit number.
+    std::optional<std::int32_t> Length(int fileNo) const;
+
+    // Fills the whole buffer from the 1-based position; false on an error or a short read.
+    bool Read(int fileNo, std::int64_t position, std::span<std::uint8_t> buffer) const;
+
+    void HintSequential(int fileNo) const;
+
+    // Closing a number that is not open does nothing.
+    void Close(int fileNo);
+
+    bool IsOpen(int fileNo) const;
+
+private:
+    std::optional<native::FileHandle> Get(int fileNo) const;
+
+    std::array<std::optional<native::FileHandle>, kLastNumber + 1> open_{};
+};
+
+// The program's one table of open files.
+FileTable& Files();
+
+}  // namespace duplexa

@@ -1,0 +1,32 @@
+#pragma once
+// The operating system's file calls, reduced to what a read-only byte comparison needs.
+// One implementation per platform, chosen at compile time.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace duplexa::native {
+
+// An open file; value is a descriptor on POSIX and a HANDLE on Windows.
+struct FileHandle {
+    std::intptr_t value = -1;
+};
+
+// Opens an existing regular file for reading only. Folders, FIFOs, devices and sockets are
+// refused without blocking. The path is UTF-8.
+std::optional<FileHandle> OpenForReading(const std::string& path);
+
+std::optional<std::int64_t> SizeOf(FileHandle file);
+
+// Reads up to size bytes at a 0-based offset, retrying partial reads; returns the number of
+// bytes read (less than size only at end of file), or -1 on an error.
+std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size);
+
+// Tells the system the file will be read front to back, so it reads ahead generously.
+void AdviseSequential(FileHandle file);
+
+void Close(FileHandle file);
+
+}  // namespace duplexa::native

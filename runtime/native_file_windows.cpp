@@ -1,0 +1,91 @@
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <limits>
+
+#include "runtime/native_file.h"
+
+namespace duplexa::native {
+namespace {
+
+HANDLE AsHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file.value); }
+
+std::wstring Widen(const std::string& utf8) {
+    if (utf8.empty()) {
+        return {};
+    }
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                           static_cast<int>(utf8.size()), nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                        wide.data(), length);
+    return wide;
+}
+
+}  // namespace
+
+std::optional<FileHandle> OpenForReading(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    if (wide.empty()) {
+        return std::nullopt;
+    }
+    // Without FILE_FLAG_BACKUP_SEMANTICS a folder fails to open, as it should.
+    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        return std::nullopt;
+    }
+    return FileHandle{reinterpret_cast<std::intptr_t>(handle)};
+}
+
+std::optional<std::int64_t> SizeOf(FileHandle file) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(AsHandle(file), &size)) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(size.QuadPart);
+}
+
+std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const std::size_t left = size - done;
+        const DWORD want = left > std::numeric_limits<DWORD>::max() / 2
+                               ? std::numeric_limits<DWORD>::max() / 2
+                               : static_cast<DWORD>(left);
+        const std::uint64_t at = static_cast<std::uint64_t>(offset) + done;
+        OVERLAPPED where{};
+        where.Offset = static_cast<DWORD>(at & 0xFFFFFFFFu);
+        where.OffsetHigh = static_cast<DWORD>(at >> 32);
+        DWORD got = 0;
+        if (!ReadFile(AsHandle(file), buffer + done, want, &got, &where)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) {
+                break;
+            }
+            return -1;
+        }
+        if (got == 0) {
+            break;
+        }
+        done += got;
+    }
+    return static_cast<std::int64_t>(done);
+}
+
+void AdviseSequential(FileHandle) {
+    // FILE_FLAG_SEQUENTIAL_SCAN at open time already says so.
+}
+
+void Close(FileHandle file) { CloseHandle(AsHandle(file)); }
+
+}  // namespace duplexa::native

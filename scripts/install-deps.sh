@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, and only those that are missing,
+# so a machine that has everything configures without touching the network.
+# Usage: scripts/install-deps.sh [native|windows]
+set -euo pipefail
+
+native=(cmake make g++ pkg-config libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
+        xvfb xauth fonts-liberation2)
+windows=(g++-mingw-w64-x86-64 wine wine64)
+
+case "${1:-native}" in
+    native) wanted=("${native[@]}") ;;
+    windows) wanted=("${windows[@]}") ;;
+    *) echo "usage: $0 [native|windows]" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

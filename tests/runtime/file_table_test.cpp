@@ -1,0 +1,161 @@
+#include "runtime/file_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+#endif
+
+namespace duplexa {
+namespace {
+
+using test::PatternBytes;
+using test::TempDir;
+
+TEST(FileTable, HandsOutTheLowestFreeNumber) {
+    TempDir dir;
+    const std::string path = dir.Write("a.bin", "abc");
+    FileTable files;
+    EXPECT_EQ(files.FreeFile(), 1);
+    ASSERT_TRUE(files.Open(1, path));
+    EXPECT_EQ(files.FreeFile(), 2);
+    ASSERT_TRUE(files.Open(2, path));
+    ASSERT_TRUE(files.Open(3, path));
+    files.Close(2);
+    EXPECT_EQ(files.FreeFile(), 2);
+    EXPECT_FALSE(files.Open(1, path)) << "a number in use is not opened again";
+}
+
+TEST(FileTable, AllNumbersInUseGivesNoneAndNumbersOutsideTheRangeFail) {
+    TempDir dir;
+    const std::string path = dir.Write("a.bin", "abc");
+    FileTable files;
+    for (int fileNo = 1; fileNo <= 255; ++fileNo) {
+        ASSERT_TRUE(files.Open(files.FreeFile(), path)) << fileNo;
+    }
+    EXPECT_EQ(files.FreeFile(), 0);
+    EXPECT_FALSE(files.Open(0, path));
+    EXPECT_FALSE(files.Open(256, path));
+    EXPECT_FALSE(files.Length(0).has_value());
+    files.Close(200);
+    EXPECT_EQ(files.FreeFile(), 200);
+}
+
+TEST(FileTable, CloseIsHarmlessTwiceAndOnNumbersNeverOpened) {
+    TempDir dir;
+    FileTable files;
+    ASSERT_TRUE(files.Open(1, dir.Write("a.bin", "abc")));
+    files.Close(1);
+    files.Close(1);
+    files.Close(7);
+    files.Close(0);
+    files.Close(-3);
+    EXPECT_FALSE(files.IsOpen(1));
+    EXPECT_EQ(files.FreeFile(), 1);
+}
+
+TEST(FileTable, ReadsFromOneBasedPositions) {
+    TempDir dir;
+    const auto bytes = PatternBytes(5000);
+    FileTable files;
+    ASSERT_TRUE(files.Open(1, dir.Write("a.bin", bytes)));
+    ASSERT_EQ(files.Length(1), 5000);
+
+    std::vector<std::uint8_t> buffer(3);
+    ASSERT_TRUE(files.Read(1, 1, buffer));
+    EXPECT_EQ(buffer, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 3));
+    ASSERT_TRUE(files.Read(1, 4998, buffer));
+    EXPECT_EQ(buffer, std::vector<std::uint8_t>(bytes.end() - 3, bytes.end()));
+}
+
+TEST(FileTable, ReadPastTheEndOrFromPositionZeroFails) {
+    TempDir dir;
+    FileTable files;
+    ASSERT_TRUE(files.Open(1, dir.Write("a.bin", "abcde")));
+    std::vector<std::uint8_t> buffer(3);
+    EXPECT_FALSE(files.Read(1, 4, buffer)) << "only two bytes are left";
+    EXPECT_FALSE(files.Read(1, 0, buffer));
+    EXPECT_FALSE(files.Read(2, 1, buffer)) << "number not open";
+}
+
+TEST(FileTable, EmptyFileOpensWithLengthZero) {
+    TempDir dir;
+    FileTable files;
+    ASSERT_TRUE(files.Open(1, dir.Write("empty", "")));
+    EXPECT_EQ(files.Length(1), 0);
+}
+
+TEST(FileTable, RejectsMissingPathsFoldersAndEmptyPaths) {
+    TempDir dir;
+    FileTable files;
+    EXPECT_FALSE(files.Open(1, (dir.path() / "missing").string()));
+    EXPECT_FALSE(files.Open(1, dir.path().string()));
+    EXPECT_FALSE(files.Open(1, ""));
+    EXPECT_EQ(files.FreeFile(), 1) << "a failed open leaves the number free";
+}
+
+TEST(FileTable, LengthFailsFrom2GiBAndFitsJustBelow) {
+    TempDir dir;
+    FileTable files;
+    ASSERT_TRUE(files.Open(1, dir.Sparse("max", 2147483647LL)));
+    EXPECT_EQ(files.Length(1), 2147483647);
+    ASSERT_TRUE(files.Open(2, dir.Sparse("big", 2147483648LL)));
+    EXPECT_FALSE(files.Length(2).has_value());
+}
+
+TEST(FileTable, ClosesEverythingWhenDestroyed) {
+    TempDir dir;
+    const std::string path = dir.Write("a.bin", "abc");
+    {
+        FileTable files;
+        for (int i = 0; i < 255; ++i) {
+            ASSERT_TRUE(files.Open(files.FreeFile(), path));
+        }
+    }
+    // Leaked descriptors would pile up and make these opens fail sooner or later.
+    for (int round = 0; round < 20; ++round) {
+        FileTable files;
+        for (int i = 0; i < 255; ++i) {
+            ASSERT_TRUE(files.Open(files.FreeFile(), path));
+        }
+    }
+}
+
+#ifndef _WIN32
+TEST(FileTable, RejectsFifoAtOnceAndDevicesAndUnreadableFiles) {
+    TempDir dir;
+    FileTable files;
+    const std::string fifo = (dir.path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(files.Open(1, fifo)) << "a FIFO with no writer must fail, not block";
+    EXPECT_FALSE(files.Open(1, "/dev/null"));
+    EXPECT_FALSE(files.Open(1, "/dev/zero"));
+
+    const std::string locked = dir.Write("locked", "secret");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    if (::geteuid() != 0) {  // root reads anything
+        EXPECT_FALSE(files.Open(1, locked));
+    }
+}
+
+TEST(FileTable, FollowsSymbolicLinksToRegularFiles) {
+    TempDir dir;
+    const std::string target = dir.Write("target", "abc");
+    const auto link = dir.path() / "link";
+    std::filesystem::create_symlink(target, link);
+    FileTable files;
+    ASSERT_TRUE(files.Open(1, link.string()));
+    EXPECT_EQ(files.Length(1), 3);
+}
+#endif
+
+}  // namespace
+}  // namespace duplexa
