@@ -19,13 +19,13 @@ std::string TrimSpaces(const std::string& text) {
 
 // Closes one file number when it goes out of scope; a number that is not open is left alone.
 class CloseOnExit {
-public:
+  public:
     CloseOnExit(FileTable& files, int fileNo) : files_(files), fileNo_(fileNo) {}
     CloseOnExit(const CloseOnExit&) = delete;
     CloseOnExit& operator=(const CloseOnExit&) = delete;
     ~CloseOnExit() { files_.Close(fileNo_); }
 
-private:
+  private:
     FileTable& files_;
     int fileNo_;
 };

@@ -14,7 +14,7 @@
 namespace duplexa {
 
 class FileDrop {
-public:
+  public:
     FileDrop(WindowState& state, DropView& view, FileTable& files)
         : state_(state), view_(view), files_(files) {}
 
@@ -28,7 +28,7 @@ public:
     // run's 32-bit sizes. Closes what it opened and shows nothing.
     bool CanOpenFile(const std::string& path);
 
-private:
+  private:
     void HandleDrop(std::int16_t index,
                     const std::optional<std::vector<std::string>>& droppedFiles);
     void DecideCompare();

@@ -20,7 +20,7 @@ using test::RecordingView;
 using test::TempDir;
 
 class CanOpenFileTest : public ::testing::Test {
-protected:
+  protected:
     // The check, plus what must hold after it on every path: no number left open, nothing shown.
     bool Check(const std::string& path) {
         const bool ok = drop.CanOpenFile(path);

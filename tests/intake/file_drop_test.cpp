@@ -44,7 +44,7 @@ Log Concat(Log head, const Log& tail) {
 
 // A window whose controls fail from one call on, as a window torn down mid-drop would.
 class FailingView final : public DropView {
-public:
+  public:
     explicit FailingView(int failingCall) : failingCall_(failingCall) {}
 
     void SetResultCaption(const std::string& text) override {
@@ -78,7 +78,7 @@ public:
 
     RecordingView record;
 
-private:
+  private:
     void Step() {
         if (++calls_ >= failingCall_) {
             throw std::runtime_error("control is gone");
@@ -89,7 +89,7 @@ private:
 };
 
 class FileDropTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         savedLanguage_ = currentLanguage;
         currentLanguage = 1;
@@ -112,7 +112,7 @@ protected:
     const std::string a = dir.Write("a.txt", "first");
     const std::string b = dir.Write("b.txt", "second");
 
-private:
+  private:
     std::int32_t savedLanguage_ = 0;
 };
 
