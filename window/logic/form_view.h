@@ -1,0 +1,83 @@
+#pragma once
+// What the window's own handlers (layouts, language, hover and link, start-up and shutdown)
+// ask of the window, on top of what the comparison run and the file drop ask of it.
+
+#include <cstdint>
+#include <string>
+
+#include "core/colours.h"
+#include "core/run_view.h"
+#include "intake/drop_view.h"
+#include "runtime/homepage_opener.h"
+
+namespace duplexa {
+
+// The controls these handlers move, re-caption or recolour, by their names in the window.
+enum class Control {
+    lblTitle,
+    lblVersion,
+    lblHomepage,
+    imgLangENG,
+    imgLangHUN,
+    imgLangENG_hl,
+    imgLangHUN_hl,
+    lblFile_0,
+    lblFile_1,
+    frResult,
+    comCompare,
+    lblResult,
+    lblLayout,
+    cmdOrder1,
+    cmdOrder2,
+    ComClose,
+};
+
+constexpr Control lblFile(int box) { return box == 0 ? Control::lblFile_0 : Control::lblFile_1; }
+
+// The window's outer rectangle on the screen, frame and title bar included, in twips.
+struct TwipsRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+inline constexpr std::int32_t kTwipsPerPixel = 15;
+
+class FormView : public virtual RunView, public virtual DropView {
+  public:
+    // Places and sizes in pixels of the control's container, as the controls hold them.
+    virtual float Left(Control control) const = 0;
+    virtual float Top(Control control) const = 0;
+    virtual float Width(Control control) const = 0;
+    virtual float Height(Control control) const = 0;
+    virtual void SetLeft(Control control, float left) = 0;
+    virtual void SetTop(Control control, float top) = 0;
+    virtual void SetWidth(Control control, float width) = 0;
+    virtual void SetHeight(Control control, float height) = 0;
+
+    // Labels that size themselves to their caption have their new width when this returns.
+    virtual void SetCaption(Control control, const std::string& caption) = 0;
+    virtual std::string Caption(Control control) const = 0;
+    virtual void SetVisible(Control control, bool visible) = 0;
+    virtual void SetForeColour(Control control, OleColour colour) = 0;
+    virtual void SetFontUnderline(Control control, bool underline) = 0;
+    virtual void SetBackColour(Control control, OleColour colour) = 0;
+    virtual void SetTimerEnabled(bool enabled) = 0;  // tmrLang
+
+    virtual void SetWindowCaption(const std::string& caption) = 0;
+    virtual OleColour BackColour() const = 0;  // may be a system colour, 0x80000000 + index
+    virtual float ScaleWidth() const = 0;      // inner width in pixels
+    virtual TwipsRect OuterRectTwips() const = 0;
+    virtual NativeWindowHandle WindowHandle() const = 0;
+
+    // Closes the window for good, running its unload handler once.
+    virtual void Unload() = 0;
+    // Ends the program: no further event is handled.
+    virtual void EndProgram() = 0;
+
+  protected:
+    ~FormView() = default;
+};
+
+}  // namespace duplexa

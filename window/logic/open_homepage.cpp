@@ -1,0 +1,10 @@
+#include "window/logic/frm_main_logic.h"
+#include "window/logic/maker.h"
+
+namespace duplexa {
+
+void OpenHomepage(const FormView& window, HomepageOpener& opener) {
+    opener.Open(window.WindowHandle(), kHomepageAddress);
+}
+
+}  // namespace duplexa
