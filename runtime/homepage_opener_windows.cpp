@@ -2,6 +2,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// shellapi.h needs windows.h before it.
 #include <shellapi.h>
 
 #include "runtime/homepage_opener.h"

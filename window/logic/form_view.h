@@ -32,7 +32,9 @@ enum class Control {
     ComClose,
 };
 
-constexpr Control lblFile(int box) { return box == 0 ? Control::lblFile_0 : Control::lblFile_1; }
+constexpr Control lblFile(int box) {
+    return box == 0 ? Control::lblFile_0 : Control::lblFile_1;
+}
 
 // The window's outer rectangle on the screen, frame and title bar included, in twips.
 struct TwipsRect {

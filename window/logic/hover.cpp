@@ -17,9 +17,8 @@ constexpr std::int16_t kHomepageLabel = 3;
 // instead of wrapping; such a position lies outside every window anyway.
 std::int32_t ToTwips(std::int32_t pixels) {
     const std::int64_t twips = std::int64_t{pixels} * kTwipsPerPixel;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(twips, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        twips, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 // The left and top edges belong to the window, the right and bottom edges do not. The far
@@ -53,11 +52,17 @@ void frmMainLogic::Highlight(std::int16_t spot) {
     view_.SetTimerEnabled(true);
 }
 
-void frmMainLogic::imgLangENG_MouseMove() { Highlight(kEnglishFlag); }
+void frmMainLogic::imgLangENG_MouseMove() {
+    Highlight(kEnglishFlag);
+}
 
-void frmMainLogic::imgLangHUN_MouseMove() { Highlight(kHungarianFlag); }
+void frmMainLogic::imgLangHUN_MouseMove() {
+    Highlight(kHungarianFlag);
+}
 
-void frmMainLogic::lblHomepage_MouseMove() { Highlight(kHomepageLabel); }
+void frmMainLogic::lblHomepage_MouseMove() {
+    Highlight(kHomepageLabel);
+}
 
 void frmMainLogic::Form_MouseMove() {
     if (state_.hoverTarget != kNoSpot) {
@@ -89,6 +94,8 @@ void frmMainLogic::tmrLang_Timer() {
 }
 
 // The label keeps its highlight.
-void frmMainLogic::lblHomepage_Click() { OpenHomepage(view_, opener_); }
+void frmMainLogic::lblHomepage_Click() {
+    OpenHomepage(view_, opener_);
+}
 
 }  // namespace duplexa

@@ -39,8 +39,12 @@ void frmMainLogic::ApplyLayout(std::int16_t layout) {
     view_.SetHeight(Control::lblFile_1, view_.Height(Control::lblFile_0));
 }
 
-void frmMainLogic::cmdOrder1_Click() { ApplyLayout(1); }
+void frmMainLogic::cmdOrder1_Click() {
+    ApplyLayout(1);
+}
 
-void frmMainLogic::cmdOrder2_Click() { ApplyLayout(2); }
+void frmMainLogic::cmdOrder2_Click() {
+    ApplyLayout(2);
+}
 
 }  // namespace duplexa

@@ -3,7 +3,7 @@
 
 namespace duplexa {
 
-inline constexpr char kMakerLine[] = "Veltrimo \u00a9 2024";  // Label10
+inline constexpr char kMakerLine[] = "Veltrimo \u00a9 2024";   // Label10
 inline constexpr char kHomepageCaption[] = "www.veltrimo.hu";  // lblHomepage
 // The address the home-page label opens.
 inline constexpr char kHomepageAddress[] = "https://www.veltrimo.hu/";

@@ -32,8 +32,13 @@ frmMainLogic::frmMainLogic(WindowState& state, FormView& view, PointerPosition& 
     : frmMainLogic(state, view, pointer, opener, modRegistryCommon::kMakerKey) {}
 
 std::string VersionCaption() {
-    return "v" + std::to_string(DUPLEXA_VERSION_MAJOR) + "." +
-           std::to_string(DUPLEXA_VERSION_MINOR) + "." + std::to_string(DUPLEXA_VERSION_PATCH);
+    std::string caption = "v";
+    caption += std::to_string(DUPLEXA_VERSION_MAJOR);
+    caption += '.';
+    caption += std::to_string(DUPLEXA_VERSION_MINOR);
+    caption += '.';
+    caption += std::to_string(DUPLEXA_VERSION_PATCH);
+    return caption;
 }
 
 void frmMainLogic::Form_Load() {

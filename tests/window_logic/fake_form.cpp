@@ -1,0 +1,219 @@
+#include "fake_form.h"
+
+#include <stdexcept>
+
+namespace duplexa::test {
+namespace {
+
+std::string Bool(bool value) {
+    return value ? "True" : "False";
+}
+
+bool SizesItself(Control c) {
+    return c == Control::lblTitle || c == Control::lblVersion || c == Control::lblLayout;
+}
+
+// Characters, not bytes: "Elrendezés:" is 11 wide.
+float CaptionWidth(const std::string& caption) {
+    int characters = 0;
+    for (const unsigned char byte : caption) {
+        characters += (byte & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return static_cast<float>(5 * characters + 5);
+}
+
+}  // namespace
+
+FakeForm::FakeForm() {
+    // Left, top, width, height and text as the window is designed.
+    const struct {
+        Control control;
+        float left, top, width, height;
+        const char* text;
+    } design[] = {
+        {Control::lblTitle, 96, 8, 82, 25, "Title text"},
+        {Control::lblVersion, 376, 32, 57, 14, "lblVersion"},
+        {Control::lblHomepage, 328, 52, 105, 17, "www.veltrimo.hu"},
+        {Control::imgLangENG, 390, 4, 21, 20, ""},
+        {Control::imgLangHUN, 414, 4, 21, 20, ""},
+        {Control::imgLangENG_hl, 304, 8, 21, 20, ""},
+        {Control::imgLangHUN_hl, 328, 8, 21, 20, ""},
+        {Control::lblFile_0, 8, 80, 185, 179, "Text1"},
+        {Control::lblFile_1, 280, 80, 185, 177, "Text2"},
+        {Control::frResult, 200, 120, 73, 65, "Frame1"},
+        {Control::comCompare, 200, 216, 73, 41, "Compare"},
+        {Control::lblResult, 16, 270, 441, 21, "lblResult"},
+        {Control::lblLayout, 8, 310, 42, 13, "lblLayout"},
+        {Control::cmdOrder1, 80, 301, 33, 28, ""},
+        {Control::cmdOrder2, 120, 301, 33, 28, ""},
+        {Control::ComClose, 376, 304, 81, 25, "Close"},
+    };
+    for (const auto& d : design) {
+        FakeControl& control = controls[d.control];
+        control.left = d.left;
+        control.top = d.top;
+        control.width = d.width;
+        control.height = d.height;
+        control.caption = d.text;
+    }
+}
+
+void FakeForm::Set(Control c, float FakeControl::*field, const char* property, float value) {
+    controls.at(c).*field = value;
+    Log(Name(c) + "." + property + "=" + Number(value));
+}
+
+void FakeForm::SetCaption(Control c, const std::string& caption) {
+    FakeControl& control = controls.at(c);
+    control.caption = caption;
+    if (SizesItself(c)) {
+        control.width = CaptionWidth(caption);
+    }
+    Log(Name(c) + ".Caption=" + caption);
+}
+
+void FakeForm::SetVisible(Control c, bool visible) {
+    controls.at(c).visible = visible;
+    Log(Name(c) + ".Visible=" + Bool(visible));
+}
+
+void FakeForm::SetForeColour(Control c, OleColour colour) {
+    controls.at(c).foreColour = colour;
+    Log(Name(c) + ".ForeColor=" + std::to_string(colour));
+}
+
+void FakeForm::SetFontUnderline(Control c, bool underline) {
+    controls.at(c).underline = underline;
+    Log(Name(c) + ".FontUnderline=" + Bool(underline));
+}
+
+void FakeForm::SetBackColour(Control c, OleColour colour) {
+    controls.at(c).backColour = colour;
+    Log(Name(c) + ".BackColor=" + std::to_string(colour));
+}
+
+void FakeForm::SetTimerEnabled(bool enabled) {
+    timerEnabled = enabled;
+    Log("tmrLang.Enabled=" + Bool(enabled));
+}
+
+void FakeForm::SetWindowCaption(const std::string& caption) {
+    windowCaption = caption;
+    Log("frmMain.Caption=" + caption);
+}
+
+void FakeForm::Unload() {
+    ++unloads;
+    Log("Unload");
+    if (onUnload) {
+        onUnload();
+    }
+}
+
+void FakeForm::EndProgram() {
+    ended = true;
+    Log("End");
+}
+
+void FakeForm::SetShapeBackColour(Shape shape, OleColour colour) {
+    shapeColour[shape] = colour;
+    Log(std::string(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2") +
+        ".BackColor=" + std::to_string(colour));
+}
+
+void FakeForm::SetShapeVisible(Shape shape, bool visible) {
+    shapeVisible[shape] = visible;
+    Log(std::string(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2") + ".Visible=" + Bool(visible));
+}
+
+void FakeForm::SetStrikeLineVisible(bool visible) {
+    strikeVisible = visible;
+    Log("strikeLine.Visible=" + Bool(visible));
+}
+
+void FakeForm::SetCompareEnabled(bool enabled) {
+    compareEnabled = enabled;
+    Log("comCompare.Enabled=" + Bool(enabled));
+}
+
+void FakeForm::SetDropMode(int box, DropMode mode) {
+    dropMode[box] = mode;
+    Log(Name(lblFile(box)) + ".OLEDropMode=" + std::to_string(static_cast<int>(mode)));
+}
+
+void FakeForm::SetCloseEnabled(bool enabled) {
+    closeEnabled = enabled;
+    Log("ComClose.Enabled=" + Bool(enabled));
+}
+
+std::vector<std::string> FakeForm::Entries(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const auto& entry : log) {
+        if (entry.rfind(prefix, 0) == 0) {
+            found.push_back(entry);
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> FakeForm::Captions(Control c) const {
+    const std::string prefix = Name(c) + ".Caption=";
+    std::vector<std::string> found;
+    for (const auto& entry : Entries(prefix)) {
+        found.push_back(entry.substr(prefix.size()));
+    }
+    return found;
+}
+
+std::string FakeForm::Name(Control c) {
+    switch (c) {
+        case Control::lblTitle:
+            return "lblTitle";
+        case Control::lblVersion:
+            return "lblVersion";
+        case Control::lblHomepage:
+            return "lblHomepage";
+        case Control::imgLangENG:
+            return "imgLangENG";
+        case Control::imgLangHUN:
+            return "imgLangHUN";
+        case Control::imgLangENG_hl:
+            return "imgLangENG_hl";
+        case Control::imgLangHUN_hl:
+            return "imgLangHUN_hl";
+        case Control::lblFile_0:
+            return "lblFile(0)";
+        case Control::lblFile_1:
+            return "lblFile(1)";
+        case Control::frResult:
+            return "frResult";
+        case Control::comCompare:
+            return "comCompare";
+        case Control::lblResult:
+            return "lblResult";
+        case Control::lblLayout:
+            return "lblLayout";
+        case Control::cmdOrder1:
+            return "cmdOrder1";
+        case Control::cmdOrder2:
+            return "cmdOrder2";
+        case Control::ComClose:
+            return "ComClose";
+    }
+    throw std::logic_error("unknown control");
+}
+
+std::string FakeForm::Number(float value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
+void FakeForm::Log(std::string entry) {
+    log.push_back(entry);
+    if (onLog) {
+        onLog(log.back());
+    }
+}
+
+}  // namespace duplexa::test
