@@ -115,6 +115,17 @@ TEST_F(SettingsStore, MissingValueUnderAnExistingKeyIsUnreadable) {
     EXPECT_EQ(ReadSettingAt(Maker(), kSection, kAlign, 2), 2) << "section key missing";
 }
 
+TEST_F(SettingsStore, NamesWithANulInsideAreRefusedRatherThanCutShort) {
+    using namespace std::string_literals;
+    EXPECT_NE(RegWriteWord(kHkeyCurrentUser, Maker(), "Lang\0uage"s, 1), 0);
+    EXPECT_FALSE(GetBytes(Maker(), "Lang").has_value());
+    EXPECT_NE(RegWriteWord(kHkeyCurrentUser, Maker() + "\\Kit\0rune"s, kAlign, 1), 0);
+    EXPECT_FALSE(HasKey(Section("Kit")));
+    std::int32_t value = 0;
+    ASSERT_TRUE(SaveLanguageAt(Maker(), 0));
+    EXPECT_NE(RegReadWord(kHkeyCurrentUser, Maker(), "Language\0x"s, 1, value), 0);
+}
+
 TEST(ClampValue, RaisesToLowThenLowersToHigh) {
     EXPECT_EQ(ClampValue(1, 2, 0), 1);
     EXPECT_EQ(ClampValue(1, 2, 65535), 2);
