@@ -60,9 +60,13 @@ std::size_t OpenDescriptors() {
 int RunAsOrdinaryUser(const fs::path& tree, const std::function<int()>& body) {
     const bool root = ::geteuid() == 0;
     if (root) {
-        ::lchown(tree.c_str(), kNobody, kNobody);
+        if (::lchown(tree.c_str(), kNobody, kNobody) != 0) {
+            return -1;
+        }
         for (const auto& entry : fs::recursive_directory_iterator(tree)) {
-            ::lchown(entry.path().c_str(), kNobody, kNobody);
+            if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0) {
+                return -1;
+            }
         }
     }
     const pid_t child = ::fork();
