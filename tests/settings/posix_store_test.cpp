@@ -21,7 +21,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/posix_store_path.h"
 #include "settings/registry_codes.h"
 #include "settings/registry_common.h"
 #include "store_fixture.h"
@@ -306,25 +305,6 @@ TEST_F(PosixStore, EveryCallClosesWhatItOpened) {
         RegWriteWord(kHkeyCurrentUser, Maker(), ".refused", 1);
     }
     EXPECT_EQ(OpenDescriptors(), before);
-}
-
-TEST(PosixStorePath, ConfigRootIsAnAbsoluteXdgConfigHomeElseHomeConfig) {
-    using registry::posix_store::ConfigRoot;
-    EXPECT_EQ(ConfigRoot("/x/cfg", "/home/u"), "/x/cfg");
-    EXPECT_EQ(ConfigRoot(nullptr, "/home/u"), "/home/u/.config");
-    EXPECT_EQ(ConfigRoot("", "/home/u"), "/home/u/.config");
-    EXPECT_EQ(ConfigRoot("cfg", "/home/u"), "/home/u/.config");
-    EXPECT_EQ(ConfigRoot(nullptr, nullptr), std::nullopt);
-    EXPECT_EQ(ConfigRoot("cfg", "home"), std::nullopt);
-    EXPECT_EQ(ConfigRoot("", ""), std::nullopt);
-}
-
-TEST(PosixStorePath, KeysBelowSoftwareAreFoldersBelowTheRoot) {
-    using registry::posix_store::KeyFolders;
-    using Folders = std::vector<std::string>;
-    EXPECT_EQ(KeyFolders("Software\\Veltrimo"), Folders{"Veltrimo"});
-    EXPECT_EQ(KeyFolders("Software\\Veltrimo\\Kitrune"), (Folders{"Veltrimo", "Kitrune"}));
-    EXPECT_EQ(KeyFolders("Software\\Veltrimo-test 2\\A b"), (Folders{"Veltrimo-test 2", "A b"}));
 }
 
 }  // namespace

@@ -98,40 +98,35 @@ TEST(ReadWord, OpensQueriesTwoBytesOverTheDefaultAndCloses) {
     EXPECT_EQ(registry.bufferOnEntry, (std::vector<std::uint8_t>{0x0B, 0x0A, 0x22, 0x33}));
 }
 
-TEST(ReadWord, FailedOpenEndsAtOnceWithItsCodeAndTheDefault) {
-    ScriptedRegistry registry;
-    registry.openCode = 2;
-    Code code = -1;
-    EXPECT_EQ(Read(registry, code), 0x0A0B);
-    EXPECT_EQ(code, 2);
-    EXPECT_EQ(registry.calls.size(), 1u);
-}
-
-TEST(ReadWord, FailedQueryStillClosesAndKeepsTheQueryCode) {
-    ScriptedRegistry registry;
-    registry.valueCode = 234;
-    registry.closeCode = 6;
-    Code code = -1;
-    Read(registry, code);
-    EXPECT_EQ(code, 234);
-    EXPECT_EQ(registry.calls.back(), "close");
-}
-
-TEST(ReadWord, AfterASuccessfulQueryAFailedCloseDecides) {
-    ScriptedRegistry registry;
-    registry.stored = {0x02, 0x00};
-    registry.closeCode = 6;
-    Code code = -1;
-    EXPECT_EQ(Read(registry, code), 2);
-    EXPECT_EQ(code, 6);
-}
-
-TEST(ReadWord, HiveZeroMakesNoCall) {
-    ScriptedRegistry registry;
+TEST(ReadWord, NoHiveOrAFailedOpenEndsAtOnceWithTheDefault) {
+    ScriptedRegistry noHive;
     std::int32_t value = 0;
-    EXPECT_EQ(ReadWordVia(registry, 0, "Software\\Veltrimo", "Language", 77, value), 99);
+    EXPECT_EQ(ReadWordVia(noHive, 0, "Software\\Veltrimo", "Language", 77, value), 99);
     EXPECT_EQ(value, 77);
-    EXPECT_TRUE(registry.calls.empty());
+    EXPECT_TRUE(noHive.calls.empty());
+
+    ScriptedRegistry failedOpen;
+    failedOpen.openCode = 2;
+    Code code = -1;
+    EXPECT_EQ(Read(failedOpen, code), 0x0A0B);
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(failedOpen.calls.size(), 1u);
+}
+
+TEST(ReadWord, TheKeyIsClosedEitherWayAndCloseDecidesOnlyAfterASuccessfulQuery) {
+    ScriptedRegistry failedQuery;
+    failedQuery.valueCode = 234;
+    failedQuery.closeCode = 6;
+    Code code = -1;
+    Read(failedQuery, code);
+    EXPECT_EQ(code, 234);
+    EXPECT_EQ(failedQuery.calls.back(), "close");
+
+    ScriptedRegistry failedClose;
+    failedClose.stored = {0x02, 0x00};
+    failedClose.closeCode = 6;
+    EXPECT_EQ(Read(failedClose, code), 2);
+    EXPECT_EQ(code, 6);
 }
 
 TEST(ReadWord, ACutShortReadIsAFailureAndTheKeyIsStillReleased) {
