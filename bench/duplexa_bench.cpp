@@ -15,7 +15,7 @@
 namespace {
 
 class DiscardingView final : public duplexa::RunView {
-public:
+  public:
     void SetResultCaption(const std::string& text) override { last = text; }
     void SetShapeBackColour(duplexa::Shape, duplexa::OleColour) override {}
     void SetShapeVisible(duplexa::Shape, bool) override {}
@@ -30,7 +30,7 @@ public:
 };
 
 class IdlePump final : public duplexa::EventPump {
-public:
+  public:
     void RunPendingEvents() override {}
 };
 

@@ -12,10 +12,10 @@
 namespace duplexa {
 
 class ComparisonRun {
-public:
+  public:
     static constexpr std::int64_t kBlockSize = 0x100000;
     // Each block is read in slices that are counted while still in the processor's cache.
-    static constexpr std::int64_t kReadSlice = 128 * 1024;
+    static constexpr std::int64_t kReadSlice = 256 * 1024;
 
     ComparisonRun(WindowState& state, RunView& view, EventPump& pump, FileTable& files)
         : state_(state), view_(view), pump_(pump), files_(files) {}
@@ -26,7 +26,7 @@ public:
     // The length of an open file as a signed 32-bit number; false (and -1) when unreadable.
     bool GetFileLength(int fileNo, std::int32_t& size) const;
 
-private:
+  private:
     void RunComparison();
     void OpenAndCompare();
     void CompareBlocks();

@@ -8,11 +8,11 @@
 namespace duplexa {
 
 class DropView : public virtual ResultView {
-public:
+  public:
     virtual void SetBoxText(int box, const std::string& text) = 0;  // lblFile(box)
     virtual void SetBoxBackColour(int box, OleColour colour) = 0;
 
-protected:
+  protected:
     ~DropView() = default;
 };
 

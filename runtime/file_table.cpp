@@ -76,7 +76,9 @@ void FileTable::Close(int fileNo) {
     }
 }
 
-bool FileTable::IsOpen(int fileNo) const { return Get(fileNo).has_value(); }
+bool FileTable::IsOpen(int fileNo) const {
+    return Get(fileNo).has_value();
+}
 
 std::optional<native::FileHandle> FileTable::Get(int fileNo) const {
     if (!InRange(fileNo)) {

@@ -12,7 +12,7 @@
 namespace duplexa {
 
 class FileTable {
-public:
+  public:
     static constexpr int kFirstNumber = 1;
     static constexpr int kLastNumber = 255;
 
@@ -41,7 +41,7 @@ public:
 
     bool IsOpen(int fileNo) const;
 
-private:
+  private:
     std::optional<native::FileHandle> Get(int fileNo) const;
 
     std::array<std::optional<native::FileHandle>, kLastNumber + 1> open_{};

@@ -68,6 +68,8 @@ void AdviseSequential(FileHandle file) {
 #endif
 }
 
-void Close(FileHandle file) { ::close(static_cast<int>(file.value)); }
+void Close(FileHandle file) {
+    ::close(static_cast<int>(file.value));
+}
 
 }  // namespace duplexa::native

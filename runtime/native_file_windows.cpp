@@ -10,7 +10,9 @@
 namespace duplexa::native {
 namespace {
 
-HANDLE AsHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file.value); }
+HANDLE AsHandle(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file.value);
+}
 
 std::wstring Widen(const std::string& utf8) {
     if (utf8.empty()) {
@@ -35,9 +37,9 @@ std::optional<FileHandle> OpenForReading(const std::string& path) {
         return std::nullopt;
     }
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder fails to open, as it should.
-    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE handle =
+        CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
@@ -86,6 +88,8 @@ void AdviseSequential(FileHandle) {
     // FILE_FLAG_SEQUENTIAL_SCAN at open time already says so.
 }
 
-void Close(FileHandle file) { CloseHandle(AsHandle(file)); }
+void Close(FileHandle file) {
+    CloseHandle(AsHandle(file));
+}
 
 }  // namespace duplexa::native

@@ -5,7 +5,9 @@
 
 namespace duplexa {
 
-std::string IntegerText(std::int64_t value) { return std::to_string(value); }
+std::string IntegerText(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string WholeNumberText(double value) {
     if (!std::isfinite(value)) {

@@ -1,0 +1,251 @@
+#include "core/comparison_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/language.h"
+#include "core/text_catalogue.h"
+#include "support/recording_view.h"
+#include "support/scripted_pump.h"
+#include "support/temp_dir.h"
+
+namespace duplexa {
+namespace {
+
+using test::PatternBytes;
+
+constexpr std::size_t kBlock = 1048576;
+
+class ComparisonRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedLanguage_ = currentLanguage;
+        currentLanguage = 1;
+    }
+    void TearDown() override { currentLanguage = savedLanguage_; }
+
+    void Files(const std::vector<std::uint8_t>& first, const std::vector<std::uint8_t>& second) {
+        state.filePaths = {dir.Write("first.bin", first), dir.Write("second.bin", second)};
+    }
+    void Press() { run.comCompare_Click(); }
+
+    // The run ended the way every run must end, whatever its outcome.
+    void ExpectFinalSteps() {
+        EXPECT_EQ(view.compareCaption, "Compare");
+        EXPECT_FALSE(view.compareEnabled);
+        EXPECT_TRUE(view.closeEnabled);
+        EXPECT_EQ(view.dropMode[0], DropMode::Manual);
+        EXPECT_EQ(view.dropMode[1], DropMode::Manual);
+        EXPECT_FALSE(state.isRunning);
+        EXPECT_EQ(state.firstSize, 0);
+        EXPECT_EQ(state.diffCount, 0);
+        EXPECT_EQ(state.firstBlock.capacity(), 0u);
+        EXPECT_EQ(state.secondBlock.capacity(), 0u);
+        EXPECT_FALSE(files.IsOpen(1));
+        EXPECT_FALSE(files.IsOpen(2));
+    }
+    void ExpectRedStruckSign() {
+        EXPECT_EQ(view.shapeColour[0], kRed);
+        EXPECT_EQ(view.shapeColour[1], kRed);
+        EXPECT_TRUE(view.shapeVisible[0] && view.shapeVisible[1]);
+        EXPECT_TRUE(view.strikeVisible);
+    }
+    void ExpectNoShapeChange() {
+        EXPECT_EQ(view.Count("sEqual"), 0);
+        EXPECT_EQ(view.Count("strikeLine"), 0);
+    }
+
+    test::TempDir dir;
+    WindowState state;
+    test::RecordingView view;
+    test::ScriptedPump pump;
+    FileTable files;
+    ComparisonRun run{state, view, pump, files};
+
+  private:
+    std::int32_t savedLanguage_ = 0;
+};
+
+TEST_F(ComparisonRunTest, StartsByLockingTheWindowInThisOrder) {
+    Files(PatternBytes(10), PatternBytes(10));
+    Press();
+    const std::vector<std::string> start(view.log.begin(), view.log.begin() + 5);
+    EXPECT_EQ(start,
+              (std::vector<std::string>{"lblFile(0).OLEDropMode=0", "lblFile(1).OLEDropMode=0",
+                                        "comCompare.Caption=Stop", "ComClose.Enabled=False",
+                                        "lblResult.Caption=Working..."}));
+    EXPECT_EQ(view.Count("comCompare.Enabled=True"), 0) << "Stop stays the same enabled button";
+}
+
+TEST_F(ComparisonRunTest, OneFullBlockGivesOneProgressTextThenIdenticalWithGreenBars) {
+    Files(PatternBytes(kBlock), PatternBytes(kBlock));
+    Press();
+    EXPECT_EQ(view.ResultCaptions(),
+              (std::vector<std::string>{"Working...", "Working...   0%,  differ in 0 byte(s)",
+                                        "They are exactly the same."}));
+    EXPECT_EQ(pump.turns, 1);
+    EXPECT_TRUE(view.shapeVisible[0] && view.shapeVisible[1]);
+    EXPECT_EQ(view.Count("sEqual1.BackColor"), 0) << "the bars keep the drop's green";
+    EXPECT_FALSE(view.strikeVisible);
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, OneByteOverABlockReadsTheLastByteInASecondPass) {
+    auto first = PatternBytes(kBlock + 1);
+    auto second = first;
+    second.back() ^= 1;
+    Files(first, second);
+    Press();
+    EXPECT_EQ(view.ResultCaptions(),
+              (std::vector<std::string>{"Working...", "Working...   0%,  differ in 0 byte(s)",
+                                        "Working...   100%,  differ in 1 byte(s)",
+                                        "Differ in 1 bytes of the total 1048577 ! (0%)"}));
+    ExpectRedStruckSign();
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, SingleDifferingBytesAndAFewInAThousand) {
+    Files({0x41}, {0x42});
+    Press();
+    EXPECT_EQ(view.ResultCaptions().at(1), "Working...   100%,  differ in 1 byte(s)");
+    EXPECT_EQ(view.resultCaption, "Differ in 1 bytes of the total 1 ! (100%)");
+    ExpectRedStruckSign();
+
+    auto first = PatternBytes(1000);
+    auto second = first;
+    for (int i = 0; i < 10; ++i) {
+        second[static_cast<std::size_t>(i * 97)] ^= 0xFF;
+    }
+    Files(first, second);
+    Press();
+    EXPECT_EQ(view.resultCaption, "Differ in 10 bytes of the total 1000 ! (1%)");
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, DifferentLengthsReadNothing) {
+    Files({}, PatternBytes(5));
+    Press();
+    EXPECT_EQ(view.ResultCaptions(),
+              (std::vector<std::string>{"Working...", "Different file size!"}));
+    ExpectRedStruckSign();
+    EXPECT_EQ(pump.turns, 0);
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, TwoEmptyFilesAreIdenticalWithoutProgress) {
+    Files({}, {});
+    Press();
+    EXPECT_EQ(view.ResultCaptions(),
+              (std::vector<std::string>{"Working...", "They are exactly the same."}));
+    EXPECT_TRUE(view.shapeVisible[0] && view.shapeVisible[1]);
+    EXPECT_FALSE(view.strikeVisible);
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, StopAfterABlockStillComparesTheNextThenCancels) {
+    Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+    pump.At(1, [&] { Press(); });
+    Press();
+    EXPECT_EQ(pump.turns, 1);
+    EXPECT_EQ(view.ResultCaptions(),
+              (std::vector<std::string>{"Working...", "Working...   0%,  differ in 0 byte(s)",
+                                        "Cancelled by user."}));
+    EXPECT_EQ(view.Count("lblResult.Caption=Working..."), 2) << "no second run was started";
+    ExpectNoShapeChange();
+    EXPECT_FALSE(state.keepRunning);
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, StopAfterTheLastBlockStillGivesTheVerdict) {
+    Files(PatternBytes(2 * kBlock), PatternBytes(2 * kBlock));
+    pump.At(2, [&] { Press(); });
+    Press();
+    EXPECT_EQ(view.resultCaption, "They are exactly the same.");
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, LanguageSwitchMidRunChangesTheNextProgressText) {
+    Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+    pump.At(1, [] { currentLanguage = 0; });
+    Press();
+    const auto captions = view.ResultCaptions();
+    EXPECT_EQ(captions.at(1), "Working...   0%,  differ in 0 byte(s)");
+    EXPECT_EQ(captions.at(2), "Folyamatban...   33%,  elt\xC3\xA9r 0 b\xC3\xA1jtban");
+    EXPECT_EQ(view.resultCaption, "A k\xC3\xA9t f\xC3\xA1jl egyezik egym\xC3\xA1ssal.");
+    EXPECT_EQ(view.compareCaption, "Compare") << "English after every run, whatever the language";
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, MissingPathOpensNothing) {
+    state.filePaths = {dir.Write("only.bin", "abc"), ""};
+    Press();
+    EXPECT_EQ(view.ResultCaptions(), (std::vector<std::string>{"Working..."}));
+    ExpectNoShapeChange();
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, FileGoneSinceTheDropIsReportedOnItsBox) {
+    Files(PatternBytes(10), PatternBytes(10));
+    std::filesystem::remove(state.filePaths[1]);
+    Press();
+    EXPECT_EQ(view.resultCaption, "File cannot be read.");
+    EXPECT_EQ(view.boxForeColour[1], kRed);
+    EXPECT_FALSE(view.boxForeColour[0].has_value());
+    ExpectNoShapeChange();
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, FileThatShrinksDuringTheRunGivesNoVerdictOnPartialData) {
+    Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+    pump.At(1, [&] { std::filesystem::resize_file(state.filePaths[0], kBlock + 10); });
+    Press();
+    EXPECT_EQ(view.resultCaption, "File cannot be read.");
+    EXPECT_EQ(view.boxForeColour[0], kRed);
+    ExpectNoShapeChange();
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, NoFreeFileNumberIsAReadFailureNotACrash) {
+    Files(PatternBytes(10), PatternBytes(10));
+    for (int i = 0; i < 255; ++i) {
+        ASSERT_TRUE(files.Open(files.FreeFile(), state.filePaths[0]));
+    }
+    Press();
+    EXPECT_EQ(view.resultCaption, "File cannot be read.");
+    EXPECT_EQ(view.boxForeColour[0], kRed);
+    EXPECT_FALSE(state.isRunning);
+    EXPECT_TRUE(files.IsOpen(255)) << "the run closes only what it opened";
+}
+
+TEST_F(ComparisonRunTest, LengthOf2GiBIsTooBigAndMarksEachBox) {
+    state.filePaths = {dir.Sparse("a", 2147483648LL), dir.Sparse("b", 2147483648LL)};
+    Press();
+    EXPECT_EQ(view.resultCaption, "File is too big.");
+    EXPECT_EQ(view.boxForeColour[0], kRed);
+    EXPECT_EQ(view.boxForeColour[1], kRed);
+    ExpectNoShapeChange();
+    ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, LargestMeasurableFilesCompareToTheirLastByte) {
+    // The block after the last one would start beyond the 32-bit range.
+    constexpr std::int64_t kSize = 2147483647;
+    state.filePaths = {dir.Sparse("a", kSize), dir.Sparse("b", kSize)};
+    {
+        std::fstream last(state.filePaths[1], std::ios::in | std::ios::out | std::ios::binary);
+        last.seekp(kSize - 1);
+        last.put('x');
+    }
+    Press();
+    EXPECT_EQ(pump.turns, 2048);
+    EXPECT_EQ(view.ResultCaptions().at(2048), "Working...   100%,  differ in 1 byte(s)");
+    EXPECT_EQ(view.resultCaption, "Differ in 1 bytes of the total 2147483647 ! (0%)");
+    ExpectFinalSteps();
+}
+
+}  // namespace
+}  // namespace duplexa

@@ -13,7 +13,7 @@
 namespace duplexa::test {
 
 class RecordingView final : public RunView, public DropView {
-public:
+  public:
     void SetResultCaption(const std::string& text) override {
         resultCaption = text;
         Log("lblResult.Caption=" + text);
@@ -92,7 +92,7 @@ public:
     std::array<std::optional<OleColour>, 2> boxBackColour{};
     std::array<std::string, 2> boxText{};
 
-private:
+  private:
     static std::size_t Index(Shape shape) { return shape == Shape::sEqual1 ? 0 : 1; }
     static std::string Name(Shape shape) { return shape == Shape::sEqual1 ? "sEqual1" : "sEqual2"; }
     static std::string Box(int box) { return "lblFile(" + std::to_string(box) + ")"; }

@@ -9,7 +9,7 @@
 namespace duplexa::test {
 
 class ScriptedPump final : public EventPump {
-public:
+  public:
     void RunPendingEvents() override {
         ++turns;
         if (const auto it = script.find(turns); it != script.end()) {

@@ -9,7 +9,9 @@ namespace duplexa::test {
 namespace fs = std::filesystem;
 namespace {
 
-fs::path FromUtf8(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
+fs::path FromUtf8(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
 
 std::string ToUtf8(const fs::path& path) {
     const std::u8string text = path.u8string();
@@ -22,9 +24,9 @@ TempDir::TempDir() {
     static std::atomic<unsigned> serial{0};
     std::random_device seed;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = fs::temp_directory_path() /
-                                   ("duplexa-test-" + std::to_string(seed()) + "-" +
-                                    std::to_string(serial++));
+        const fs::path candidate =
+            fs::temp_directory_path() /
+            ("duplexa-test-" + std::to_string(seed()) + "-" + std::to_string(serial++));
         if (fs::create_directory(candidate)) {
             path_ = candidate;
             return;

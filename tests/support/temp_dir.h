@@ -10,7 +10,7 @@
 namespace duplexa::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -24,7 +24,7 @@ public:
     // A file of the given length with no data written (sparse where the file system allows).
     std::string Sparse(std::string_view name, std::int64_t length) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,0 +1,110 @@
+#include "intake/file_drop.h"
+
+#include "core/show_result.h"
+#include "core/text_catalogue.h"
+#include "intake/file_name_for_box.h"
+
+namespace duplexa {
+namespace {
+
+// Only the space character: a tab or a line break is kept as part of the path.
+std::string TrimSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+// Closes one file number when it goes out of scope; a number that is not open is left alone.
+class CloseOnExit {
+  public:
+    CloseOnExit(FileTable& files, int fileNo) : files_(files), fileNo_(fileNo) {}
+    CloseOnExit(const CloseOnExit&) = delete;
+    CloseOnExit& operator=(const CloseOnExit&) = delete;
+    ~CloseOnExit() { files_.Close(fileNo_); }
+
+  private:
+    FileTable& files_;
+    int fileNo_;
+};
+
+}  // namespace
+
+void FileDrop::lblFile_OLEDragDrop(std::int16_t index,
+                                   const std::optional<std::vector<std::string>>& droppedFiles) {
+    try {
+        HandleDrop(index, droppedFiles);
+    } catch (...) {
+        // Whatever was done before the failure stays; the window gets no message and no
+        // exception.
+    }
+}
+
+void FileDrop::HandleDrop(std::int16_t index,
+                          const std::optional<std::vector<std::string>>& droppedFiles) {
+    if (!droppedFiles || droppedFiles->empty()) {
+        return;  // dragged text or the like: nothing to take
+    }
+    state_.droppedPath = TrimSpaces(droppedFiles->front());
+    if (state_.droppedPath.empty()) {
+        return;
+    }
+    if (index != 0 && index != 1) {
+        return;
+    }
+    const int box = index;
+    const auto slot = static_cast<std::size_t>(box);
+    state_.filePaths[slot] = state_.droppedPath;
+    state_.promptShown[slot] = false;
+
+    // A verdict never stays on screen beside a newly dropped file. The result pair is kept,
+    // so a language switch still shows the last message.
+    view_.SetShapeVisible(Shape::sEqual1, false);
+    view_.SetShapeVisible(Shape::sEqual2, false);
+    view_.SetShapeBackColour(Shape::sEqual1, kSignGreen);
+    view_.SetShapeBackColour(Shape::sEqual2, kSignGreen);
+    view_.SetStrikeLineVisible(false);
+    view_.SetResultCaption("");
+    view_.SetBoxText(box, FileNameForBox(state_.filePaths[slot], kPathSeparator));
+
+    if (CanOpenFile(state_.droppedPath)) {
+        view_.SetBoxBackColour(box, kLightGreen);
+        state_.fileUsable[slot] = true;
+        if (state_.fileUsable[0] && state_.fileUsable[1]) {
+            view_.SetCompareEnabled(true);
+        }
+    } else {
+        view_.SetBoxBackColour(box, kRed);
+        ShowResult(state_, view_, TXT_DROP_TOO_BIG);
+        state_.fileUsable[slot] = false;
+        view_.SetCompareEnabled(false);
+    }
+    DecideCompare();
+}
+
+// Compare is possible only for two different usable paths. Paths are compared exactly as
+// dropped: two spellings of one file count as two files.
+void FileDrop::DecideCompare() {
+    if (state_.filePaths[1] == state_.filePaths[0]) {
+        ShowResult(state_, view_, TXT_SAME_FILE);
+        view_.SetCompareEnabled(false);
+        return;
+    }
+    view_.SetCompareEnabled(!state_.filePaths[0].empty() && !state_.filePaths[1].empty() &&
+                            state_.fileUsable[0] && state_.fileUsable[1]);
+}
+
+bool FileDrop::CanOpenFile(const std::string& path) {
+    const int fileNo = files_.FreeFile();
+    const CloseOnExit closer(files_, fileNo);
+    try {
+        // The run's own open and length query, so a file that passes here opens there too.
+        return files_.Open(fileNo, path) && files_.Length(fileNo).has_value();
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace duplexa
