@@ -9,15 +9,15 @@ namespace duplexa {
 class AutoSizeLabel final : public Label {
     Q_OBJECT
 
-public:
+  public:
     using Label::Label;
 
     void SetCaption(const QString& caption) override;
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void FitCaption();
 };
 

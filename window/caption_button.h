@@ -9,10 +9,10 @@ namespace duplexa {
 class CaptionButton final : public QPushButton {
     Q_OBJECT
 
-public:
+  public:
     using QPushButton::QPushButton;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -23,7 +23,8 @@ void CaptionThrottle::Show(const QString& caption, bool throttled) {
 
 void CaptionThrottle::Flush() {
     if (held_) {
-        Apply(*held_);
+        const QString caption = std::move(*held_);  // Apply drops what is held
+        Apply(caption);
     }
 }
 

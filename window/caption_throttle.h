@@ -16,7 +16,7 @@ class Label;
 class CaptionThrottle final : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kIntervalMs = 33;  // about 30 captions a second
 
     explicit CaptionThrottle(Label& label);
@@ -27,7 +27,7 @@ public:
     void Flush();
     bool holding() const { return held_.has_value(); }
 
-private:
+  private:
     void Apply(const QString& caption);
 
     Label& label_;

@@ -1,12 +1,12 @@
 #include "window/drop_box.h"
 
+#include <qdrawutil.h>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QTextOption>
 #include <QUrl>
-#include <qdrawutil.h>
 
 #include "window/ole_colour.h"
 
@@ -45,12 +45,12 @@ void DropBox::SetDropMode(DropMode mode) {
     setAcceptDrops(mode == DropMode::Manual);
 }
 
-QStringList DropBox::LocalFiles(const QMimeData* data) {
+QStringList DropBox::LocalFiles(const QMimeData* mime) {
     QStringList files;
-    if (data == nullptr || !data->hasUrls()) {
+    if (mime == nullptr || !mime->hasUrls()) {
         return files;
     }
-    for (const QUrl& url : data->urls()) {
+    for (const QUrl& url : mime->urls()) {
         if (url.isLocalFile() && !url.toLocalFile().isEmpty()) {
             files.append(QDir::toNativeSeparators(url.toLocalFile()));
         }
@@ -58,8 +58,8 @@ QStringList DropBox::LocalFiles(const QMimeData* data) {
     return files;
 }
 
-bool DropBox::Accepts(const QMimeData* data) const {
-    return dropMode_ == DropMode::Manual && !LocalFiles(data).isEmpty();
+bool DropBox::Accepts(const QMimeData* mime) const {
+    return dropMode_ == DropMode::Manual && !LocalFiles(mime).isEmpty();
 }
 
 void DropBox::dragEnterEvent(QDragEnterEvent* event) {

@@ -17,7 +17,7 @@ namespace duplexa {
 class DropBox final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit DropBox(QWidget* parent = nullptr);
 
     const QString& text() const { return text_; }
@@ -32,20 +32,20 @@ public:
 
     // The local files of a drag in their dropped order, with native separators; empty when
     // the drag carries no local file (text, web addresses).
-    static QStringList LocalFiles(const QMimeData* data);
+    static QStringList LocalFiles(const QMimeData* mime);
 
-signals:
+  signals:
     // A drop was accepted; the list holds at least one path.
     void filesDropped(const QStringList& paths);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
-    bool Accepts(const QMimeData* data) const;
+  private:
+    bool Accepts(const QMimeData* mime) const;
 
     QString text_;
     OleColour backColour_;

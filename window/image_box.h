@@ -10,22 +10,22 @@ namespace duplexa {
 class ImageBox final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     ImageBox(QWidget* parent, const QPixmap& picture);
 
     const QPixmap& picture() const { return picture_; }
 
-signals:
+  signals:
     void clicked();
     void mouseMoved();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
 };
 

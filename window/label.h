@@ -13,7 +13,7 @@ namespace duplexa {
 class Label : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Label(QWidget* parent = nullptr);
 
     const QString& caption() const { return caption_; }
@@ -28,17 +28,17 @@ public:
     OleColour foreColour() const { return foreColour_; }
     void SetUnderline(bool underline);
 
-signals:
+  signals:
     void clicked();
     void mouseMoved();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString caption_;
     bool rightAligned_ = false;
     bool transparent_ = false;

@@ -12,7 +12,7 @@ namespace duplexa {
 class LineWidget final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     LineWidget(QWidget* parent, QPoint from, QPoint to, int width, OleColour colour);
 
     QPoint from() const { return from_; }
@@ -20,10 +20,10 @@ public:
     int lineWidth() const { return width_; }
     OleColour colour() const { return colour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPoint from_;
     QPoint to_;
     int width_;

@@ -13,20 +13,20 @@ struct SystemRole {
 };
 
 constexpr SystemRole kSystemRoles[] = {
-    {5, QPalette::Active, QPalette::Base},                 // COLOR_WINDOW
-    {8, QPalette::Active, QPalette::Text},                 // COLOR_WINDOWTEXT
-    {13, QPalette::Active, QPalette::Highlight},           // COLOR_HIGHLIGHT
-    {14, QPalette::Active, QPalette::HighlightedText},     // COLOR_HIGHLIGHTTEXT
-    {15, QPalette::Active, QPalette::Button},              // COLOR_BTNFACE
-    {16, QPalette::Active, QPalette::Mid},                 // COLOR_BTNSHADOW
-    {17, QPalette::Disabled, QPalette::Text},              // COLOR_GRAYTEXT
-    {18, QPalette::Active, QPalette::ButtonText},          // COLOR_BTNTEXT
-    {20, QPalette::Active, QPalette::Light},               // COLOR_BTNHIGHLIGHT
-    {21, QPalette::Active, QPalette::Shadow},              // COLOR_3DDKSHADOW
-    {22, QPalette::Active, QPalette::Midlight},            // COLOR_3DLIGHT
-    {23, QPalette::Active, QPalette::ToolTipText},         // COLOR_INFOTEXT
-    {24, QPalette::Active, QPalette::ToolTipBase},         // COLOR_INFOBK
-    {26, QPalette::Active, QPalette::Link},                // COLOR_HOTLIGHT
+    {5, QPalette::Active, QPalette::Base},              // COLOR_WINDOW
+    {8, QPalette::Active, QPalette::Text},              // COLOR_WINDOWTEXT
+    {13, QPalette::Active, QPalette::Highlight},        // COLOR_HIGHLIGHT
+    {14, QPalette::Active, QPalette::HighlightedText},  // COLOR_HIGHLIGHTTEXT
+    {15, QPalette::Active, QPalette::Button},           // COLOR_BTNFACE
+    {16, QPalette::Active, QPalette::Mid},              // COLOR_BTNSHADOW
+    {17, QPalette::Disabled, QPalette::Text},           // COLOR_GRAYTEXT
+    {18, QPalette::Active, QPalette::ButtonText},       // COLOR_BTNTEXT
+    {20, QPalette::Active, QPalette::Light},            // COLOR_BTNHIGHLIGHT
+    {21, QPalette::Active, QPalette::Shadow},           // COLOR_3DDKSHADOW
+    {22, QPalette::Active, QPalette::Midlight},         // COLOR_3DLIGHT
+    {23, QPalette::Active, QPalette::ToolTipText},      // COLOR_INFOTEXT
+    {24, QPalette::Active, QPalette::ToolTipBase},      // COLOR_INFOBK
+    {26, QPalette::Active, QPalette::Link},             // COLOR_HOTLIGHT
 };
 
 }  // namespace
@@ -52,6 +52,8 @@ QColor ToQColor(OleColour colour, const QPalette& palette) {
     return palette.color(QPalette::Active, QPalette::Window);
 }
 
-QColor ToQColor(OleColour colour) { return ToQColor(colour, QApplication::palette()); }
+QColor ToQColor(OleColour colour) {
+    return ToQColor(colour, QApplication::palette());
+}
 
 }  // namespace duplexa

@@ -20,7 +20,9 @@ QString PicturePath(const QString& name) {
 
 }  // namespace
 
-QPixmap LoadPicture(const QString& name) { return QPixmap(PicturePath(name)); }
+QPixmap LoadPicture(const QString& name) {
+    return QPixmap(PicturePath(name));
+}
 
 QIcon ProgramIcon() {
     QIcon icon;

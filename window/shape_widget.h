@@ -11,16 +11,16 @@ namespace duplexa {
 class ShapeWidget final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     ShapeWidget(QWidget* parent, OleColour colour);
 
     OleColour colour() const { return colour_; }
     void SetColour(OleColour colour);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     OleColour colour_;
 };
 

@@ -5,6 +5,8 @@
 
 namespace duplexa {
 
-void QtEventPump::RunPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtEventPump::RunPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 }  // namespace duplexa

@@ -6,7 +6,7 @@
 namespace duplexa {
 
 class QtEventPump final : public EventPump {
-public:
+  public:
     // Handles every pending event (input, timers, repaints) and returns without waiting.
     void RunPendingEvents() override;
 };
