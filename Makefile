@@ -1,9 +1,10 @@
 # Front door: everything goes through CMake; these targets only pick the build folder.
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
+WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build run screenshots test test-sanitize bench clean
+.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows bench clean
 
 all: build
 
@@ -40,8 +41,20 @@ run:
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/window/duplexa-screenshots screenshots
 
+deps-windows:
+	@scripts/install-deps.sh windows
+
+# Cross build of everything but the Qt window, tested under Wine.
+$(WIN_BUILD)/CMakeCache.txt: | deps-windows
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DDUPLEXA_WITH_WINDOW=OFF
+
+test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+	scripts/run-wine-tests.sh $(WIN_BUILD) -j $(JOBS)
+
 bench: build
 	scripts/bench.sh $(BUILD)/bench/duplexa-bench
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(WIN_BUILD)

@@ -162,8 +162,8 @@ void ComparisonRun::FinalSteps() {
     files_.Close(state_.secondFileNo);
     state_.firstFileNo = 0;
     state_.secondFileNo = 0;
-    std::vector<std::uint8_t>().swap(state_.firstBlock);  // release, not just empty
-    std::vector<std::uint8_t>().swap(state_.secondBlock);
+    BlockBuffer().swap(state_.firstBlock);  // release, not just empty
+    BlockBuffer().swap(state_.secondBlock);
     state_.firstSize = 0;
     state_.diffCount = 0;
     view_.SetDropMode(0, DropMode::Manual);

@@ -5,7 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "core/block_buffer.h"
 
 namespace duplexa {
 
@@ -21,8 +22,8 @@ struct WindowState {
     std::int32_t diffCount = 0;
     int firstFileNo = 0;
     int secondFileNo = 0;
-    std::vector<std::uint8_t> firstBlock;
-    std::vector<std::uint8_t> secondBlock;
+    BlockBuffer firstBlock;
+    BlockBuffer secondBlock;
     bool isRunning = false;
     bool keepRunning = false;
 

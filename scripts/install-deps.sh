@@ -6,7 +6,7 @@ set -euo pipefail
 
 native=(cmake make g++ pkg-config libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
         xvfb xauth fonts-liberation2 bc time python3)
-windows=(g++-mingw-w64-x86-64 wine wine64)
+windows=(cmake make googletest g++-mingw-w64-x86-64 wine wine64)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Renders the window's pictures from their SVG sources in window/pictures/svg/ into the PNGs
+# in window/pictures/png/ and the program icon file window/pictures/duplexa.ico.
+# The build embeds the committed PNGs and needs none of these tools: run this after editing
+# an SVG, then look at the results and commit sources and renders together.
+# Usage: scripts/render-pictures.sh
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+src=$root/window/pictures/svg
+out=$root/window/pictures/png
+ico=$root/window/pictures/duplexa.ico
+# ImageMagick by its full path: another program called convert may come first on PATH.
+magick=/usr/bin/convert
+identify=/usr/bin/identify
+
+install_tools() {
+    local missing=()
+    command -v rsvg-convert >/dev/null || missing+=(librsvg2-bin)
+    [[ -x $magick && -x $identify ]] || missing+=(imagemagick)
+    command -v icotool >/dev/null || missing+=(icoutils)
+    [[ ${#missing[@]} -eq 0 ]] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# No metadata in the files, so that rendering twice gives the same bytes.
+plain=(-strip -define "png:exclude-chunks=date,time")
+
+# svg name, width, height -> raw RGBA render in the work folder
+render() {
+    rsvg-convert --width "$2" --height "$3" --output "$work/$1-$2.png" "$src/$1.svg"
+}
+
+# Pictures with a transparent background: kept as RGBA.
+with_alpha() { # svg, size, target
+    render "$1" "$2" "$2"
+    "$magick" "$work/$1-$2.png" "${plain[@]}" "PNG32:$out/$3"
+}
+
+# Pictures that sit on the white header band: flattened on white to plain 24-bit colour.
+on_white() { # svg, width, height, target
+    render "$1" "$2" "$3"
+    "$magick" "$work/$1-$2.png" -background white -alpha remove -alpha off "${plain[@]}" \
+        "PNG24:$out/$4"
+}
+
+# The pictograms use a handful of palette colours and full transparency: stored with a palette.
+pictogram() { # svg, target
+    render "$1" 24 18
+    "$magick" "$work/$1-24.png" "${plain[@]}" "PNG8:$out/$2"
+}
+
+# A flag's highlight picture: the same flag washed out towards white.
+pale() { # source png, target
+    "$magick" "$out/$1" -fill white -colorize 45 -alpha off "${plain[@]}" "PNG24:$out/$2"
+}
+
+install_tools
+mkdir -p "$out"
+
+with_alpha icon16 16 icon16.png
+with_alpha icon32 32 icon32.png
+with_alpha icon48 48 icon48.png
+with_alpha scale64 256 icon256.png
+on_white scale64 64 64 logo.png
+on_white emblem 16 16 emblem.png
+on_white flag_en 21 20 flag_en.png
+on_white flag_hu 21 20 flag_hu.png
+pale flag_en.png flag_en_pale.png
+pale flag_hu.png flag_hu_pale.png
+pictogram layout_side layout_side.png
+pictogram layout_stacked layout_stacked.png
+
+# The icon of the program file: 16, 32 and 48 as bitmaps with a mask, 256 as embedded PNG.
+icotool --create --bit-depth=32 --output="$ico" "$out/icon16.png" "$out/icon32.png" "$out/icon48.png" \
+    --raw="$out/icon256.png"
+
+# Every picture must have exactly the size the window lays out for it.
+status=0
+while read -r name size; do
+    got=$("$identify" -format '%wx%h' "$out/$name")
+    if [[ $got != "$size" ]]; then
+        echo "wrong size: $name is $got, expected $size" >&2
+        status=1
+    fi
+done <<'SIZES'
+icon16.png 16x16
+icon32.png 32x32
+icon48.png 48x48
+icon256.png 256x256
+logo.png 64x64
+emblem.png 16x16
+flag_en.png 21x20
+flag_hu.png 21x20
+flag_en_pale.png 21x20
+flag_hu_pale.png 21x20
+layout_side.png 24x18
+layout_stacked.png 24x18
+SIZES
+[[ $status -eq 0 ]] || exit 1
+icotool --list "$ico"
+echo "Rendered the pictures into ${out#"$root"/} and ${ico#"$root"/}"
