@@ -17,6 +17,7 @@
 #include "window/label.h"
 #include "window/line_widget.h"
 #include "window/ole_colour.h"
+#include "window/picture_store.h"
 #include "window/shape_widget.h"
 
 namespace duplexa {
@@ -132,6 +133,24 @@ TEST(FrmMainDesignTest, FontsAndColoursOfTheLabels) {
     EXPECT_EQ(c.frResult->backColour(), kSysButtonShadow);  // until start-up
     EXPECT_EQ(c.lblFile[0]->backColour(), kSysWindow);
     EXPECT_EQ(c.lblFile[0]->foreColour(), kSysWindowText);
+}
+
+TEST(FrmMainDesignTest, PicturesAreCompiledIntoTheProgram) {
+    const frmMain form;
+    const frmMainControls& c = form.controls();
+    EXPECT_EQ(c.Image1->picture().size(), QSize(64, 64));
+    EXPECT_EQ(c.Image2->picture().size(), QSize(16, 16));
+    for (const ImageBox* flag : {c.imgLangENG, c.imgLangHUN, c.imgLangENG_hl, c.imgLangHUN_hl}) {
+        EXPECT_EQ(flag->picture().size(), QSize(21, 20)) << flag->objectName().toStdString();
+    }
+    EXPECT_FALSE(c.cmdOrder1->icon().isNull());
+    EXPECT_FALSE(c.cmdOrder2->icon().isNull());
+    EXPECT_TRUE(c.cmdOrder1->text().isEmpty());
+    const QList<QSize> iconSizes = ProgramIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_TRUE(LoadPicture(QStringLiteral("no-such-picture.png")).isNull());
 }
 
 TEST(FrmMainDesignTest, StackingOrderFromBackToFront) {
