@@ -118,6 +118,19 @@ TEST_F(FrmMainRunTest, SizesDiffer) {
     ExpectIdleAfterRun();
 }
 
+TEST_F(FrmMainRunTest, AFileThatGrewPastTheLimitAfterItsDropIsTooBig) {
+    Drop(0, File("a.bin", test::PatternBytes(100)));
+    const std::string grows = File("b.bin", test::PatternBytes(100));
+    Drop(1, grows);
+    std::filesystem::resize_file(grows, std::uintmax_t{3} << 30);  // sparse, 3 GiB
+    c.comCompare->click();
+    EXPECT_EQ(Result(), QStringLiteral("File is too big."));
+    EXPECT_EQ(Box(1).foreColour(), kRed);
+    EXPECT_FALSE(Box(0).foreColour() == kRed);
+    EXPECT_TRUE(c.sEqual1->isHidden());
+    ExpectIdleAfterRun();
+}
+
 TEST_F(FrmMainRunTest, SameFileAndUnusableFileAreTurnedAwayAtTheDrop) {
     const std::string path = File("a.bin", test::PatternBytes(100));
     Drop(0, path);
