@@ -4,7 +4,7 @@ SAN_BUILD  ?= build-sanitize
 WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps deps-windows build test test-sanitize test-windows bench clean
+.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows bench clean
 
 all: build
 
@@ -27,6 +27,19 @@ test-sanitize: deps $(SAN_BUILD)/CMakeCache.txt
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The window needs a display; without one, say so before building anything.
+run:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+		echo "No display found: run it under a desktop session, or try: xvfb-run -a make run" >&2; \
+		exit 1; \
+	fi
+	@$(MAKE) --no-print-directory build
+	$(BUILD)/window/duplexa
+
+# Pictures of the window in its typical states, rendered off screen, into screenshots/.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/window/duplexa-screenshots screenshots
 
 deps-windows:
 	@scripts/install-deps.sh windows

@@ -69,3 +69,29 @@ full_kib=$(peak "$dir/a" "$dir/same")
 echo
 echo "== Peak memory (max RSS) =="
 echo "empty run: ${empty_kib} KiB; ${mib} MiB run: ${full_kib} KiB; difference $(((full_kib - empty_kib) / 1024)) MiB"
+
+# ---- The run inside the real window -------------------------------------------------------
+# duplexa-bench --window runs the same comparison in the window under the offscreen platform
+# (drops through the drop handler, a press of Compare). Both modes time only the run itself,
+# so the ratio shows what the window's per-block label update and event turn cost.
+if "$bench" --window "$dir/empty1" "$dir/empty2" > /dev/null 2>&1; then
+    # Median of the seconds a mode reports, over $runs runs taken in turns with the other mode.
+    reported() { "$@" 2> /dev/null | sed -n 2p; }
+    window_report() {
+        local b=$1 head=() win=()
+        for ((i = 0; i < runs; i++)); do
+            head+=("$(reported "$bench" "$dir/a" "$dir/$b")")
+            win+=("$(reported "$bench" --window "$dir/a" "$dir/$b")")
+        done
+        local t_head t_win
+        t_head=$(printf '%s\n' "${head[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p")
+        t_win=$(printf '%s\n' "${win[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p")
+        echo
+        echo "== $2 pair in the window (${mib} MiB each), medians of $runs =="
+        echo "result: $("$bench" --window "$dir/a" "$dir/$b" 2> /dev/null | head -n 1)"
+        printf '%-26s %8.3f s\n' "duplexa-bench A B" "$t_head" "duplexa-bench --window A B" "$t_win"
+        echo "window / headless:        $(ratio "$t_win" "$t_head")"
+    }
+    window_report same Identical
+    window_report diff Differing
+fi

@@ -1,0 +1,240 @@
+// Whole runs through the real window: drops, a press of Compare, the event-loop turns of the
+// run, and the window closed in the middle of one.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <functional>
+
+#include "runtime/file_table.h"
+#include "support/temp_dir.h"
+#include "window/caption_button.h"
+#include "window/drop_box.h"
+#include "window/frm_main.h"
+#include "window/label.h"
+#include "window/line_widget.h"
+#include "window/shape_widget.h"
+#include "window/synthetic_drop.h"
+
+namespace duplexa {
+namespace {
+
+constexpr std::int64_t kMiB = 1 << 20;
+
+class FrmMainRunTest : public testing::Test {
+  protected:
+    FrmMainRunTest() {
+        form.Form_Load();
+        form.ShowCentred();
+    }
+
+    std::string File(const char* name, const std::vector<std::uint8_t>& bytes) {
+        return dir.Write(name, bytes);
+    }
+    SyntheticDropResult Drop(int box, const std::string& path) {
+        return DropFiles(Box(box), {QString::fromStdString(path)});
+    }
+    DropBox& Box(int box) { return *c.lblFile.at(static_cast<std::size_t>(box)); }
+    QString Result() const { return c.lblResult->caption(); }
+
+    // Presses Compare; during the first event-loop turn of the run, calls duringRun.
+    void CompareWith(const std::function<void()>& duringRun) {
+        QTimer firstTurn;
+        firstTurn.setSingleShot(true);
+        QObject::connect(&firstTurn, &QTimer::timeout, duringRun);
+        firstTurn.start(0);
+        c.comCompare->click();
+    }
+
+    void ExpectIdleAfterRun() {
+        EXPECT_FALSE(form.state().isRunning);
+        EXPECT_FALSE(c.comCompare->isEnabled());
+        EXPECT_EQ(c.comCompare->text(), QStringLiteral("Compare"));
+        EXPECT_TRUE(c.ComClose->isEnabled());
+        EXPECT_EQ(Box(0).dropMode(), DropMode::Manual);
+        EXPECT_EQ(Box(1).dropMode(), DropMode::Manual);
+        EXPECT_EQ(Files().FreeFile(), 1);  // both files closed
+    }
+
+    test::TempDir dir;
+    frmMain form;
+    const frmMainControls& c = form.controls();
+};
+
+TEST_F(FrmMainRunTest, IdenticalFiles) {
+    const auto bytes = test::PatternBytes(3000);
+    EXPECT_TRUE(Drop(0, File("a.bin", bytes)).dropAccepted);
+    EXPECT_FALSE(c.comCompare->isEnabled());
+    Drop(1, File("b.bin", bytes));
+    EXPECT_EQ(Box(0).backColour(), kLightGreen);
+    EXPECT_EQ(Box(1).backColour(), kLightGreen);
+    EXPECT_EQ(Box(1).text(), QStringLiteral("b.bin"));
+    ASSERT_TRUE(c.comCompare->isEnabled());
+
+    c.comCompare->click();
+    EXPECT_EQ(Result(), QStringLiteral("They are exactly the same."));
+    EXPECT_FALSE(c.sEqual1->isHidden());
+    EXPECT_FALSE(c.sEqual2->isHidden());
+    EXPECT_EQ(c.sEqual1->colour(), kSignGreen);
+    EXPECT_TRUE(c.strikeLine->isHidden());
+    ExpectIdleAfterRun();
+}
+
+TEST_F(FrmMainRunTest, DifferingFilesShowTheCountAndTheStruckSign) {
+    auto bytes = test::PatternBytes(3000);
+    Drop(0, File("a.bin", bytes));
+    for (int i = 0; i < 12; ++i) {
+        bytes[static_cast<std::size_t>(i * 250)] ^= 0x5A;
+    }
+    Drop(1, File("b.bin", bytes));
+    c.comCompare->click();
+    EXPECT_EQ(Result(), QStringLiteral("Differ in 12 bytes of the total 3000 ! (0%)"));
+    EXPECT_FALSE(c.sEqual1->isHidden());
+    EXPECT_EQ(c.sEqual1->colour(), kRed);
+    EXPECT_EQ(c.sEqual2->colour(), kRed);
+    EXPECT_FALSE(c.strikeLine->isHidden());
+    ExpectIdleAfterRun();
+
+    // The next drop clears the verdict.
+    Drop(1, File("c.bin", test::PatternBytes(3000)));
+    EXPECT_TRUE(Result().isEmpty());
+    EXPECT_TRUE(c.sEqual1->isHidden());
+    EXPECT_TRUE(c.strikeLine->isHidden());
+    EXPECT_TRUE(c.comCompare->isEnabled());
+}
+
+TEST_F(FrmMainRunTest, SizesDiffer) {
+    Drop(0, File("a.bin", test::PatternBytes(3000)));
+    Drop(1, File("b.bin", test::PatternBytes(2000)));
+    c.comCompare->click();
+    EXPECT_EQ(Result(), QStringLiteral("Different file size!"));
+    EXPECT_FALSE(c.strikeLine->isHidden());
+    EXPECT_EQ(c.sEqual2->colour(), kRed);
+    ExpectIdleAfterRun();
+}
+
+TEST_F(FrmMainRunTest, AFileThatGrewPastTheLimitAfterItsDropIsTooBig) {
+    Drop(0, File("a.bin", test::PatternBytes(100)));
+    const std::string grows = File("b.bin", test::PatternBytes(100));
+    Drop(1, grows);
+    std::filesystem::resize_file(grows, std::uintmax_t{3} << 30);  // sparse, 3 GiB
+    c.comCompare->click();
+    EXPECT_EQ(Result(), QStringLiteral("File is too big."));
+    EXPECT_EQ(Box(1).foreColour(), kRed);
+    EXPECT_FALSE(Box(0).foreColour() == kRed);
+    EXPECT_TRUE(c.sEqual1->isHidden());
+    ExpectIdleAfterRun();
+}
+
+TEST_F(FrmMainRunTest, SameFileAndUnusableFileAreTurnedAwayAtTheDrop) {
+    const std::string path = File("a.bin", test::PatternBytes(100));
+    Drop(0, path);
+    Drop(1, path);
+    EXPECT_EQ(Result(), QStringLiteral("They are the same file."));
+    EXPECT_FALSE(c.comCompare->isEnabled());
+
+    const std::string folder = (dir.path() / "folder").string();
+    std::filesystem::create_directory(folder);
+    Drop(1, folder);
+    EXPECT_EQ(Box(1).backColour(), kRed);
+    EXPECT_EQ(Result(), QStringLiteral("File is too big!"));
+    EXPECT_FALSE(c.comCompare->isEnabled());
+}
+
+TEST_F(FrmMainRunTest, DuringARunDropsAreRefusedAndStopEndsItAfterTheNextBlock) {
+    Drop(0, dir.Sparse("a.bin", 8 * kMiB));
+    Drop(1, dir.Sparse("b.bin", 8 * kMiB));
+    const std::string other = File("c.bin", test::PatternBytes(10));
+    std::int32_t stoppedAfter = 0;
+
+    CompareWith([&] {
+        ASSERT_TRUE(form.state().isRunning);
+        EXPECT_EQ(c.comCompare->text(), QStringLiteral("Stop"));
+        EXPECT_TRUE(c.comCompare->isEnabled());
+        EXPECT_FALSE(c.ComClose->isEnabled());
+
+        // Neither a drag nor a drop that arrives anyway reaches the drop handler.
+        EXPECT_FALSE(Drop(1, other).enterAccepted);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&Box(1), &drop);
+        EXPECT_FALSE(drop.isAccepted());
+        EXPECT_EQ(Box(1).text(), QStringLiteral("b.bin"));
+
+        stoppedAfter = form.state().blockStart;
+        QTest::mouseClick(c.comCompare, Qt::LeftButton);  // a real press of Stop
+    });
+
+    EXPECT_EQ(Result(), QStringLiteral("Cancelled by user."));
+    EXPECT_EQ(form.state().blockStart, stoppedAfter + kMiB);  // one more block, no more
+    ExpectIdleAfterRun();
+    EXPECT_TRUE(Drop(1, other).dropAccepted);  // drops are welcome again
+    EXPECT_EQ(Box(1).text(), QStringLiteral("c.bin"));
+}
+
+TEST_F(FrmMainRunTest, ProgressIsShownDuringTheRunAndTheVerdictLandsLast) {
+    Drop(0, dir.Sparse("a.bin", 4 * kMiB));
+    Drop(1, dir.Sparse("b.bin", 4 * kMiB));
+    CompareWith([&] {
+        form.FlushResultCaption();
+        EXPECT_EQ(Result(), QStringLiteral("Working...   0%,  differ in 0 byte(s)"));
+    });
+    EXPECT_EQ(Result(), QStringLiteral("They are exactly the same."));
+}
+
+TEST_F(FrmMainRunTest, ClosingWhenIdleUnloadsOnce) {
+    int unloads = 0;
+    QObject::connect(&form, &frmMain::unloaded, [&] { ++unloads; });
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(form.isHidden());
+    form.show();
+    form.close();
+    EXPECT_EQ(unloads, 1);
+}
+
+// Closing the window from its title bar in the middle of a run: the run stops at its next
+// check and tidies up, the window closes after it, and the program leaves its event loop
+// with status 0.
+TEST_F(FrmMainRunTest, ClosingDuringARunStopsItThenClosesAndExitsCleanly) {
+    Drop(0, dir.Sparse("a.bin", 16 * kMiB));
+    Drop(1, dir.Sparse("b.bin", 16 * kMiB));
+    int unloads = 0;
+    QObject::connect(&form, &frmMain::unloaded, [&] { ++unloads; });
+    bool stillShownAfterClose = false;
+
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [&] {
+        CompareWith([&] {
+            EXPECT_FALSE(form.close());  // asked to close; the run must finish first
+            stillShownAfterClose = form.isVisible();
+            EXPECT_EQ(unloads, 0);
+        });
+    });
+    QTimer giveUp;  // keeps a broken close from hanging the suite
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(3); });
+
+    QApplication::setQuitOnLastWindowClosed(true);
+    start.start(0);
+    giveUp.start(30000);
+    const int status = QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(stillShownAfterClose);
+    EXPECT_TRUE(form.isHidden());
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(form.state().resultEn, "Cancelled by user.");
+    EXPECT_LT(form.state().blockStart, 16 * kMiB);
+    ExpectIdleAfterRun();
+}
+
+}  // namespace
+}  // namespace duplexa

@@ -1,0 +1,17 @@
+#pragma once
+// The fonts of the window's design, by family, size in points and weight. Sizes are points at
+// 96 dots per inch turned into pixels, so text keeps its place in the fixed-size window
+// whatever the screen's resolution setting.
+
+#include <QFont>
+
+namespace duplexa {
+
+// Where Georgia or Arial is not installed, metric-compatible or close families stand in
+// (Liberation Serif and Liberation Sans from fonts-liberation2). Call once before any
+// window is built.
+void InstallFontFallbacks();
+
+QFont DesignFont(const QString& family, double points, bool bold);
+
+}  // namespace duplexa

@@ -1,0 +1,56 @@
+#pragma once
+// A read-only text box that takes file lists dragged from a file manager. It accepts a drag
+// only while its drop mode is Manual and only when the drag carries at least one local file;
+// it never takes dragged text into itself, and the user cannot type into it.
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include "core/colours.h"
+#include "core/run_view.h"
+
+class QMimeData;
+
+namespace duplexa {
+
+class DropBox final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit DropBox(QWidget* parent = nullptr);
+
+    const QString& text() const { return text_; }
+    void SetText(const QString& text);
+    OleColour backColour() const { return backColour_; }
+    void SetBackColour(OleColour colour);
+    OleColour foreColour() const { return foreColour_; }
+    void SetForeColour(OleColour colour);
+
+    DropMode dropMode() const { return dropMode_; }
+    void SetDropMode(DropMode mode);
+
+    // The local files of a drag in their dropped order, with native separators; empty when
+    // the drag carries no local file (text, web addresses).
+    static QStringList LocalFiles(const QMimeData* mime);
+
+  signals:
+    // A drop was accepted; the list holds at least one path.
+    void filesDropped(const QStringList& paths);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    bool Accepts(const QMimeData* mime) const;
+
+    QString text_;
+    OleColour backColour_;
+    OleColour foreColour_;
+    DropMode dropMode_ = DropMode::Manual;
+};
+
+}  // namespace duplexa
