@@ -1,16 +1,20 @@
 #include "window/frm_main.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
+#include <optional>
+#include <stdexcept>
+#include <utility>
 
-#include "core/language.h"
-#include "core/text_catalogue.h"
 #include "runtime/file_table.h"
+#include "runtime/window_rect.h"
 #include "window/auto_size_label.h"
 #include "window/caption_button.h"
 #include "window/caption_throttle.h"
@@ -28,7 +32,6 @@ namespace duplexa {
 namespace {
 
 constexpr OleColour kFormBackColour = kSysButtonFace;
-constexpr int kCornerMargin = 4;  // between the right-hand corner controls and the edge
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -42,8 +45,14 @@ QFont FormFont() {
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : QWidget(parent), run_(state_, *this, pump_, Files()), fileDrop_(state_, *this, Files()) {
+frmMain::frmMain(QWidget* parent) : frmMain(frmMainServices{}, parent) {}
+
+frmMain::frmMain(frmMainServices services, QWidget* parent)
+    : QWidget(parent),
+      run_(state_, *this, pump_, Files()),
+      fileDrop_(state_, *this, Files()),
+      services_(std::move(services)),
+      logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
     static const bool fallbacks = (InstallFontFallbacks(), true);
     (void)fallbacks;
     setObjectName(QStringLiteral("frmMain"));
@@ -53,61 +62,46 @@ frmMain::frmMain(QWidget* parent)
     setFont(FormFont());
     setWindowTitle(QStringLiteral("frmMain"));
     setWindowIcon(ProgramIcon());
+    // Moves over the background (and the band and lines, which let them through) end a
+    // highlight, also with no button pressed.
+    setMouseTracking(true);
 
     controls_ = BuildFrmMainControls(*this);
     resultCaption_ = std::make_unique<CaptionThrottle>(*controls_.lblResult);
+    ConnectHandlers();
+}
 
-    connect(controls_.comCompare, &QPushButton::clicked, this, &frmMain::comCompare_Click);
-    connect(controls_.ComClose, &QPushButton::clicked, this, &frmMain::ComClose_Click);
+void frmMain::ConnectHandlers() {
+    const frmMainControls& c = controls_;
+    connect(c.comCompare, &QPushButton::clicked, this, &frmMain::comCompare_Click);
+    connect(c.ComClose, &QPushButton::clicked, this, &frmMain::ComClose_Click);
     for (int box = 0; box < 2; ++box) {
         connect(&Box(box), &DropBox::filesDropped, this,
                 [this, box](const QStringList& paths) { lblFile_Dropped(box, paths); });
     }
+    connect(c.cmdOrder1, &QPushButton::clicked, this, [this] { logic_.cmdOrder1_Click(); });
+    connect(c.cmdOrder2, &QPushButton::clicked, this, [this] { logic_.cmdOrder2_Click(); });
+    // Only the pale flags take clicks: they lie over the flags while the pointer is there.
+    connect(c.imgLangENG_hl, &ImageBox::clicked, this,
+            [this] { SwitchLanguage(&frmMainLogic::imgLangENG_hl_Click); });
+    connect(c.imgLangHUN_hl, &ImageBox::clicked, this,
+            [this] { SwitchLanguage(&frmMainLogic::imgLangHUN_hl_Click); });
+    connect(c.imgLangENG, &ImageBox::mouseMoved, this, [this] { logic_.imgLangENG_MouseMove(); });
+    connect(c.imgLangHUN, &ImageBox::mouseMoved, this, [this] { logic_.imgLangHUN_MouseMove(); });
+    connect(c.lblHomepage, &Label::mouseMoved, this, [this] { logic_.lblHomepage_MouseMove(); });
+    connect(c.lblHomepage, &Label::clicked, this, [this] { logic_.lblHomepage_Click(); });
+    connect(c.tmrLang, &QTimer::timeout, this, [this] { logic_.tmrLang_Timer(); });
+}
+
+void frmMain::SwitchLanguage(void (frmMainLogic::*click)()) {
+    (logic_.*click)();
+    resultCaption_->Flush();  // also in the middle of a run, where the line is throttled
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    const frmMainControls& c = controls_;
-    const int width = kClientWidth;
-    c.lblVersion->SetCaption(QStringLiteral("v%1.%2.%3")
-                                 .arg(DUPLEXA_VERSION_MAJOR)
-                                 .arg(DUPLEXA_VERSION_MINOR)
-                                 .arg(DUPLEXA_VERSION_PATCH));
-    // The flags and the two labels of the top-right corner keep to the right edge.
-    c.imgLangHUN->move(width - kCornerMargin - c.imgLangENG->width(), c.imgLangHUN->y());
-    c.imgLangENG->move(width - 7 - 2 * c.imgLangENG->width(), c.imgLangENG->y());
-    c.lblHomepage->move(width - kCornerMargin - c.lblHomepage->width(), c.lblHomepage->y());
-    c.lblVersion->move(width - kCornerMargin - c.lblVersion->width(), c.lblVersion->y());
-    c.frResult->SetBackColour(backColour());
-    state_.promptShown = {true, true};
-    state_.isRunning = false;
-    c.lblResult->SetCaption(QString());
-
-    // Until stored settings exist: the stacked layout, the rest state of the hover spots and
-    // English. The layout, hover and language code replaces these steps.
-    state_.layoutMode = 2;
-    c.lblFile[0]->setGeometry(8, 80, 457, 57);
-    c.lblFile[1]->setGeometry(8, 208, 457, 57);
-    c.frResult->move(200, 140);
-    c.comCompare->move(16, 152);
-    c.imgLangHUN_hl->move(c.imgLangHUN->pos());
-    c.imgLangENG_hl->move(c.imgLangENG->pos());
-    c.imgLangENG_hl->hide();
-    c.imgLangHUN_hl->hide();
-    c.lblHomepage->SetForeColour(kLinkBlue);
-    c.lblHomepage->SetUnderline(false);
-    c.tmrLang->stop();
-    state_.hoverTarget = 0;
-    currentLanguage = 1;
-    c.lblTitle->SetCaption(FromUtf8(TXT_TITLE.en));
-    c.comCompare->setText(FromUtf8(TXT_COMPARE.en));
-    c.ComClose->setText(FromUtf8(TXT_CLOSE.en));
-    c.lblLayout->SetCaption(FromUtf8(TXT_LAYOUT.en));
-    c.lblFile[0]->SetText(FromUtf8(TXT_DROP_FIRST.en));
-    c.lblFile[1]->SetText(FromUtf8(TXT_DROP_SECOND.en));
-    c.lblResult->SetCaption(FromUtf8(state_.resultEn));
-    setWindowTitle(c.lblTitle->caption());
+    logic_.Form_Load();
 }
 
 void frmMain::ShowCentred() {
@@ -131,7 +125,7 @@ void frmMain::comCompare_Click() {
 }
 
 void frmMain::ComClose_Click() {
-    close();
+    logic_.ComClose_Click();
 }
 
 OleColour frmMain::backColour() const {
@@ -159,8 +153,13 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Form_Unload() {
-    // Storing the layout belongs here once the settings store is wired in.
+    logic_.Form_Unload();
     emit unloaded();
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* event) {
+    logic_.Form_MouseMove();
+    event->accept();
 }
 
 void frmMain::paintEvent(QPaintEvent*) {
@@ -227,6 +226,208 @@ void frmMain::SetBoxText(int box, const std::string& text) {
 
 void frmMain::SetBoxBackColour(int box, OleColour colour) {
     Box(box).SetBackColour(colour);
+}
+
+}  // namespace duplexa
+
+namespace duplexa {
+
+QWidget& frmMain::Widget(Control control) const {
+    const frmMainControls& c = controls_;
+    switch (control) {
+        case Control::lblTitle:
+            return *c.lblTitle;
+        case Control::lblVersion:
+            return *c.lblVersion;
+        case Control::lblHomepage:
+            return *c.lblHomepage;
+        case Control::imgLangENG:
+            return *c.imgLangENG;
+        case Control::imgLangHUN:
+            return *c.imgLangHUN;
+        case Control::imgLangENG_hl:
+            return *c.imgLangENG_hl;
+        case Control::imgLangHUN_hl:
+            return *c.imgLangHUN_hl;
+        case Control::lblFile_0:
+            return *c.lblFile[0];
+        case Control::lblFile_1:
+            return *c.lblFile[1];
+        case Control::frResult:
+            return *c.frResult;
+        case Control::comCompare:
+            return *c.comCompare;
+        case Control::lblResult:
+            return *c.lblResult;
+        case Control::lblLayout:
+            return *c.lblLayout;
+        case Control::cmdOrder1:
+            return *c.cmdOrder1;
+        case Control::cmdOrder2:
+            return *c.cmdOrder2;
+        case Control::ComClose:
+            return *c.ComClose;
+    }
+    throw std::invalid_argument("no such control");
+}
+
+float frmMain::Left(Control control) const {
+    return static_cast<float>(Widget(control).x());
+}
+
+float frmMain::Top(Control control) const {
+    return static_cast<float>(Widget(control).y());
+}
+
+float frmMain::Width(Control control) const {
+    return static_cast<float>(Widget(control).width());
+}
+
+float frmMain::Height(Control control) const {
+    return static_cast<float>(Widget(control).height());
+}
+
+// Widgets sit on whole pixels; every place and size the handlers give is one.
+void frmMain::SetLeft(Control control, float left) {
+    QWidget& widget = Widget(control);
+    widget.move(qRound(left), widget.y());
+}
+
+void frmMain::SetTop(Control control, float top) {
+    QWidget& widget = Widget(control);
+    widget.move(widget.x(), qRound(top));
+}
+
+void frmMain::SetWidth(Control control, float width) {
+    QWidget& widget = Widget(control);
+    widget.resize(qRound(width), widget.height());
+}
+
+void frmMain::SetHeight(Control control, float height) {
+    QWidget& widget = Widget(control);
+    widget.resize(widget.width(), qRound(height));
+}
+
+void frmMain::SetCaption(Control control, const std::string& caption) {
+    const QString text = FromUtf8(caption);
+    switch (control) {
+        case Control::lblResult:
+            SetResultCaption(caption);
+            break;
+        case Control::lblFile_0:
+        case Control::lblFile_1:
+            Box(control == Control::lblFile_0 ? 0 : 1).SetText(text);
+            break;
+        case Control::comCompare:
+        case Control::ComClose:
+        case Control::cmdOrder1:
+        case Control::cmdOrder2:
+            static_cast<QPushButton&>(Widget(control)).setText(text);
+            break;
+        case Control::lblTitle:
+        case Control::lblVersion:
+        case Control::lblHomepage:
+        case Control::lblLayout:
+            static_cast<Label&>(Widget(control)).SetCaption(text);  // a self-sizing one resizes
+            break;
+        default:
+            throw std::invalid_argument("the control has no caption");
+    }
+}
+
+std::string frmMain::Caption(Control control) const {
+    switch (control) {
+        case Control::lblTitle:
+        case Control::lblVersion:
+        case Control::lblHomepage:
+        case Control::lblLayout:
+        case Control::lblResult:
+            return static_cast<const Label&>(Widget(control)).caption().toStdString();
+        case Control::lblFile_0:
+        case Control::lblFile_1:
+            return Box(control == Control::lblFile_0 ? 0 : 1).text().toStdString();
+        case Control::comCompare:
+        case Control::ComClose:
+        case Control::cmdOrder1:
+        case Control::cmdOrder2:
+            return static_cast<const QPushButton&>(Widget(control)).text().toStdString();
+        default:
+            throw std::invalid_argument("the control has no caption");
+    }
+}
+
+void frmMain::SetVisible(Control control, bool visible) {
+    Widget(control).setVisible(visible);
+}
+
+void frmMain::SetForeColour(Control control, OleColour colour) {
+    if (control == Control::lblFile_0 || control == Control::lblFile_1) {
+        Box(control == Control::lblFile_0 ? 0 : 1).SetForeColour(colour);
+        return;
+    }
+    dynamic_cast<Label&>(Widget(control)).SetForeColour(colour);
+}
+
+void frmMain::SetFontUnderline(Control control, bool underline) {
+    dynamic_cast<Label&>(Widget(control)).SetUnderline(underline);
+}
+
+void frmMain::SetBackColour(Control control, OleColour colour) {
+    switch (control) {
+        case Control::frResult:
+            controls_.frResult->SetBackColour(colour);
+            break;
+        case Control::lblFile_0:
+        case Control::lblFile_1:
+            Box(control == Control::lblFile_0 ? 0 : 1).SetBackColour(colour);
+            break;
+        default:
+            dynamic_cast<Label&>(Widget(control)).SetBackColour(colour);
+            break;
+    }
+}
+
+void frmMain::SetTimerEnabled(bool enabled) {
+    if (enabled) {
+        controls_.tmrLang->start();
+    } else {
+        controls_.tmrLang->stop();
+    }
+}
+
+void frmMain::SetWindowCaption(const std::string& caption) {
+    setWindowTitle(FromUtf8(caption));
+}
+
+OleColour frmMain::BackColour() const {
+    return backColour();
+}
+
+float frmMain::ScaleWidth() const {
+    return static_cast<float>(width());
+}
+
+TwipsRect frmMain::OuterRectTwips() const {
+    // Where the system's pixels differ from the toolkit's (display scaling on Windows), its
+    // own rectangle matches the pointer position.
+    const std::optional<ScreenRect> native = NativeOuterRect(WindowHandle());
+    const QRect outer =
+        native ? QRect(native->left, native->top, native->width, native->height) : frameGeometry();
+    const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
+    return {twips(outer.x()), twips(outer.y()), twips(outer.width()), twips(outer.height())};
+}
+
+NativeWindowHandle frmMain::WindowHandle() const {
+    return static_cast<NativeWindowHandle>(winId());
+}
+
+// Closes the window, which runs Form_Unload once (closeEvent).
+void frmMain::Unload() {
+    close();
+}
+
+void frmMain::EndProgram() {
+    QCoreApplication::quit();
 }
 
 }  // namespace duplexa

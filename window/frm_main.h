@@ -7,18 +7,28 @@
 #include <memory>
 
 #include "core/comparison_run.h"
-#include "core/run_view.h"
 #include "core/window_state.h"
-#include "intake/drop_view.h"
 #include "intake/file_drop.h"
+#include "runtime/homepage_opener.h"
+#include "runtime/pointer_position.h"
 #include "runtime/qt/qt_event_pump.h"
+#include "settings/registry_common.h"
 #include "window/frm_main_controls.h"
+#include "window/logic/form_view.h"
+#include "window/logic/frm_main_logic.h"
 
 namespace duplexa {
 
 class CaptionThrottle;
 
-class frmMain final : public QWidget, public RunView, public DropView {
+// What the window reaches outside itself; tests put stand-ins here.
+struct frmMainServices {
+    std::unique_ptr<PointerPosition> pointer = MakeSystemPointerPosition();
+    std::unique_ptr<HomepageOpener> opener = MakeSystemHomepageOpener();
+    std::string settingsKey = modRegistryCommon::kMakerKey;
+};
+
+class frmMain final : public QWidget, public FormView {
     Q_OBJECT
 
   public:
@@ -26,6 +36,7 @@ class frmMain final : public QWidget, public RunView, public DropView {
     static constexpr int kClientHeight = 336;
 
     explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(frmMainServices services, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up, once, before the window is first shown.
@@ -39,6 +50,9 @@ class frmMain final : public QWidget, public RunView, public DropView {
     void ComClose_Click();
 
     WindowState& state() { return state_; }
+    // The layout, language, hover and start-up handlers, for tests that drive them directly
+    // (a timer tick on demand).
+    frmMainLogic& logic() { return logic_; }
     const frmMainControls& controls() const { return controls_; }
     FileDrop& fileDrop() { return fileDrop_; }
     OleColour backColour() const;
@@ -58,6 +72,30 @@ class frmMain final : public QWidget, public RunView, public DropView {
     void SetBoxText(int box, const std::string& text) override;
     void SetBoxBackColour(int box, OleColour colour) override;
 
+    // What the layout, language, hover and start-up handlers do to the window.
+    float Left(Control control) const override;
+    float Top(Control control) const override;
+    float Width(Control control) const override;
+    float Height(Control control) const override;
+    void SetLeft(Control control, float left) override;
+    void SetTop(Control control, float top) override;
+    void SetWidth(Control control, float width) override;
+    void SetHeight(Control control, float height) override;
+    void SetCaption(Control control, const std::string& caption) override;
+    std::string Caption(Control control) const override;
+    void SetVisible(Control control, bool visible) override;
+    void SetForeColour(Control control, OleColour colour) override;
+    void SetFontUnderline(Control control, bool underline) override;
+    void SetBackColour(Control control, OleColour colour) override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetWindowCaption(const std::string& caption) override;
+    OleColour BackColour() const override;
+    float ScaleWidth() const override;
+    TwipsRect OuterRectTwips() const override;
+    NativeWindowHandle WindowHandle() const override;
+    void Unload() override;
+    void EndProgram() override;
+
   signals:
     // Form_Unload has run: the window is going away for good.
     void unloaded();
@@ -65,19 +103,26 @@ class frmMain final : public QWidget, public RunView, public DropView {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     // The one place where a closing window says goodbye; runs exactly once.
     void Form_Unload();
     void lblFile_Dropped(int index, const QStringList& paths);
+    void ConnectHandlers();
+    // A flag's click: the language switches, and the result line shows it at once.
+    void SwitchLanguage(void (frmMainLogic::*click)());
     ShapeWidget& ShapeControl(Shape shape) const;
     DropBox& Box(int box) const;
+    QWidget& Widget(Control control) const;
 
     WindowState state_;
     frmMainControls controls_;
     QtEventPump pump_;
     ComparisonRun run_;
     FileDrop fileDrop_;
+    frmMainServices services_;
+    frmMainLogic logic_;
     std::unique_ptr<CaptionThrottle> resultCaption_;
     bool closeAsked_ = false;  // closed from the title bar during a run
     bool unloaded_ = false;

@@ -13,7 +13,7 @@
 #include "window/image_box.h"
 #include "window/label.h"
 #include "window/line_widget.h"
-#include "window/maker.h"
+#include "window/logic/maker.h"
 #include "window/ole_colour.h"
 #include "window/picture_store.h"
 #include "window/shape_widget.h"
@@ -115,6 +115,10 @@ frmMainControls BuildFrmMainControls(QWidget& form) {
     c.Line2 = MakeLine(form, "Line2", {0, 295}, {728, 295}, 1, kSysButtonShadow);
     c.imgLangENG_hl = MakeImage(form, "imgLangENG_hl", {304, 8, 21, 20}, "flag_en_pale.png");
     c.imgLangHUN_hl = MakeImage(form, "imgLangHUN_hl", {328, 8, 21, 20}, "flag_hu_pale.png");
+    // The pale flags take clicks only: a pointer resting on one reaches no handler, so the
+    // highlight it stands for stays until the pointer moves on.
+    c.imgLangENG_hl->setMouseTracking(false);
+    c.imgLangHUN_hl->setMouseTracking(false);
 
     // Boxes, the frame and the buttons lie above all of those.
     for (int box = 0; box < 2; ++box) {
