@@ -41,9 +41,13 @@ class Shooter {
   public:
     explicit Shooter(QString folder) : folder_(std::move(folder)) {}
 
-    // A fresh window after start-up, handed to prepare, then saved as name.png.
-    // prepare may save the picture itself while the window is busy; then it returns false.
+    // A fresh window after a first start (English, stacked), handed to prepare, then saved as
+    // name.png. prepare may save the picture itself while the window is busy; then it returns
+    // false. Each window keeps its settings in a folder of its own, so neither the user's
+    // settings nor an earlier picture's choices reach it.
     void Shoot(const QString& name, const std::function<bool(frmMain&)>& prepare) {
+        const QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.filePath(QStringLiteral("config")).toLocal8Bit());
         frmMain form;
         form.Form_Load();
         form.ShowCentred();
@@ -142,6 +146,28 @@ int main(int argc, char** argv) {
     shooter.Shoot(QStringLiteral("7-unusable"), [&](frmMain& form) {
         Drop(form, 0, first);
         Drop(form, 1, folder);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("9-side-by-side"), [&](frmMain& form) {
+        form.controls().cmdOrder1->click();
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("10-hungarian"), [&](frmMain& form) {
+        form.logic().ApplyLanguage(0);
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("11-hungarian-side-by-side"), [&](frmMain& form) {
+        form.logic().ApplyLanguage(0);
+        form.controls().cmdOrder1->click();
+        Drop(form, 0, first);
+        form.logic().lblHomepage_MouseMove();  // the pointer over the link
         return true;
     });
     shooter.Shoot(QStringLiteral("8-progress"), [&](frmMain& form) {

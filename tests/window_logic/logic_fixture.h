@@ -1,7 +1,6 @@
 #pragma once
 // The window's handlers on a FakeForm, with a pointer and a browser the test controls, and a
-// settings store of the test's own: outside Windows XDG_CONFIG_HOME (and HOME) point into a
-// temporary folder; on Windows the handlers use a maker key of their own, deleted afterwards.
+// settings store of the test's own.
 
 #include <gtest/gtest.h>
 
@@ -14,12 +13,10 @@
 
 #include "core/window_state.h"
 #include "fake_form.h"
-#include "support/temp_dir.h"
+#include "support/settings_sandbox.h"
 #include "window/logic/frm_main_logic.h"
 
 namespace duplexa::test {
-
-using Bytes = std::vector<std::uint8_t>;
 
 class FakePointer final : public PointerPosition {
   public:
@@ -42,31 +39,15 @@ class FakeOpener final : public HomepageOpener {
     std::vector<std::pair<NativeWindowHandle, std::string>> opened;
 };
 
-class SettingsSandbox : public ::testing::Test {
-  protected:
-    SettingsSandbox();
-    ~SettingsSandbox() override;
-
-    const std::string& Maker() const { return maker_; }
-    // The raw bytes stored under a value below the maker key (section empty: the maker key
-    // itself), or nothing when there is no such value.
-    std::optional<Bytes> Stored(const std::string& section, const std::string& name) const;
-    std::optional<Bytes> StoredLayout() const { return Stored("Kitrune", "Duplexa-Align"); }
-    std::optional<Bytes> StoredLanguage() const { return Stored("", "Language"); }
-    // Makes every later write below the maker key fail; false where that cannot be done.
-    bool BreakTheStore();
-
-  private:
-    std::string maker_;
-    TempDir sandbox_;
-    std::optional<std::string> savedXdg_;
-    std::optional<std::string> savedHome_;
-};
-
-class LogicTest : public SettingsSandbox {
+class LogicTest : public ::testing::Test {
   protected:
     LogicTest();
     ~LogicTest() override;
+
+    const std::string& Maker() const { return settings.Maker(); }
+    std::optional<Bytes> StoredLayout() const { return settings.StoredLayout(); }
+    std::optional<Bytes> StoredLanguage() const { return settings.StoredLanguage(); }
+    bool BreakTheStore() { return settings.BreakTheStore(); }
 
     // A window that is opened anew on the same settings, as the next start of the program.
     struct Window {
@@ -81,6 +62,7 @@ class LogicTest : public SettingsSandbox {
     };
     std::unique_ptr<Window> NextStart() const { return std::make_unique<Window>(Maker()); }
 
+    SettingsSandbox settings;  // first: everything after it may read or store settings
     WindowState state;
     FakeForm form;
     FakePointer pointer;

@@ -1,0 +1,288 @@
+// The layout, language, hover and start-up handlers on the real window: what only real
+// widgets can show (labels sizing themselves, the Compare caption breaking over two lines,
+// mouse tracking, the close paths) and start-up from stored settings.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "core/language.h"
+#include "settings/registry_common.h"
+#include "support/settings_sandbox.h"
+#include "support/temp_dir.h"
+#include "window/auto_size_label.h"
+#include "window/caption_button.h"
+#include "window/drop_box.h"
+#include "window/frm_main.h"
+#include "window/image_box.h"
+#include "window/label.h"
+#include "window/logic/maker.h"
+#include "window/synthetic_drop.h"
+
+namespace duplexa {
+namespace {
+
+using test::Bytes;
+
+class FakePointer final : public PointerPosition {
+  public:
+    bool GetCursorPos(std::int32_t& px, std::int32_t& py) override {
+        px = x;
+        py = y;
+        return true;
+    }
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+class FakeOpener final : public HomepageOpener {
+  public:
+    void Open(NativeWindowHandle owner, const std::string& address) override {
+        opened.emplace_back(owner, address);
+    }
+    std::vector<std::pair<NativeWindowHandle, std::string>> opened;
+};
+
+// How many lines a button's caption is painted in: the rows where the button's picture
+// differs from its picture without a caption, counted in runs.
+int CaptionLines(QPushButton& button) {
+    const QImage with = button.grab().toImage();
+    const QString caption = button.text();
+    button.setText(QString());
+    const QImage without = button.grab().toImage();
+    button.setText(caption);
+    int lines = 0;
+    bool inLine = false;
+    for (int y = 0; y < with.height(); ++y) {
+        bool painted = false;
+        for (int x = 0; x < with.width() && !painted; ++x) {
+            painted = with.pixel(x, y) != without.pixel(x, y);
+        }
+        lines += painted && !inLine ? 1 : 0;
+        inLine = painted;
+    }
+    return lines;
+}
+
+class FrmMainHandlersTest : public testing::Test {
+  protected:
+    FrmMainHandlersTest() : savedLanguage_(currentLanguage) {
+        auto fakePointer = std::make_unique<FakePointer>();
+        auto fakeOpener = std::make_unique<FakeOpener>();
+        pointer = fakePointer.get();
+        opener = fakeOpener.get();
+        form = std::make_unique<frmMain>(
+            frmMainServices{std::move(fakePointer), std::move(fakeOpener), settings.Maker()});
+        form->connect(form.get(), &frmMain::unloaded, [this] { ++unloads; });
+    }
+    ~FrmMainHandlersTest() override { currentLanguage = savedLanguage_; }
+
+    void Start() {
+        form->Form_Load();
+        form->ShowCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void MoveTo(const QWidget& control) {
+        QTest::mouseMove(form.get(), control.geometry().center());
+    }
+    void MoveToBackground() { QTest::mouseMove(form.get(), QPoint(300, 40)); }  // the band
+    void Click(QWidget& control) { QTest::mouseClick(&control, Qt::LeftButton); }
+
+    test::SettingsSandbox settings;  // first: the window reads and stores through it
+    FakePointer* pointer = nullptr;
+    FakeOpener* opener = nullptr;
+    std::unique_ptr<frmMain> form;
+    const frmMainControls& c() const { return form->controls(); }
+    int unloads = 0;
+
+  private:
+    std::int32_t savedLanguage_;
+};
+
+TEST_F(FrmMainHandlersTest, StartsInTheStoredLayoutAndLanguage) {
+    ASSERT_EQ(modRegistryCommon::WriteSettingAt(settings.Maker(), "Kitrune", "Duplexa-Align", 1),
+              0);
+    ASSERT_TRUE(modRegistryCommon::SaveLanguageAt(settings.Maker(), 0));
+    Start();
+    EXPECT_EQ(c().lblFile[1]->geometry(), QRect(280, 80, 185, 185));
+    EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
+    EXPECT_EQ(c().lblFile[0]->text(), QStringLiteral("Dobd ide az első fájlt"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Duplexa"));
+}
+
+TEST_F(FrmMainHandlersTest, TheLayoutButtonsFollowTheLayoutLabelAsItSizesItself) {
+    Start();
+    const auto expectFollowing = [this] {
+        const QFontMetrics metrics(c().lblLayout->font());
+        EXPECT_EQ(c().lblLayout->width(), metrics.horizontalAdvance(c().lblLayout->caption()));
+        EXPECT_EQ(c().cmdOrder1->x(), c().lblLayout->x() + c().lblLayout->width() + 8);
+        EXPECT_EQ(c().cmdOrder2->x(), c().cmdOrder1->x() + 33 + 6);
+        EXPECT_EQ(c().cmdOrder1->y(), 301);
+    };
+    expectFollowing();
+    const int englishWidth = c().lblLayout->width();
+
+    MoveTo(*c().imgLangHUN);
+    Click(*c().imgLangHUN_hl);
+    EXPECT_EQ(c().lblLayout->caption(), QStringLiteral("Elrendezés:"));
+    EXPECT_GT(c().lblLayout->width(), englishWidth);
+    expectFollowing();
+}
+
+TEST_F(FrmMainHandlersTest, TheHungarianCompareCaptionBreaksAtItsSpace) {
+    Start();
+    EXPECT_EQ(CaptionLines(*c().comCompare), 1);
+    form->logic().ApplyLanguage(0);
+    ASSERT_EQ(c().comCompare->text(), QStringLiteral("Össze- hasonlítás"));
+    EXPECT_EQ(CaptionLines(*c().comCompare), 2);
+    // Each half fits the button on its own, so the break is at the space and nowhere else.
+    const QFontMetrics metrics(c().comCompare->font());
+    EXPECT_LT(metrics.horizontalAdvance(QStringLiteral("hasonlítás")), c().comCompare->width());
+}
+
+TEST_F(FrmMainHandlersTest, MovesAreTrackedOnTheSpotsAndTheBackgroundButNotOnThePaleFlags) {
+    EXPECT_TRUE(form->hasMouseTracking());
+    EXPECT_TRUE(c().imgLangENG->hasMouseTracking());
+    EXPECT_TRUE(c().imgLangHUN->hasMouseTracking());
+    EXPECT_TRUE(c().lblHomepage->hasMouseTracking());
+    EXPECT_FALSE(c().imgLangENG_hl->hasMouseTracking());
+    EXPECT_FALSE(c().imgLangHUN_hl->hasMouseTracking());
+}
+
+TEST_F(FrmMainHandlersTest, PointerMovesHighlightAFlagUntilTheBackgroundIsReached) {
+    Start();
+    MoveTo(*c().imgLangENG);
+    EXPECT_TRUE(c().imgLangENG_hl->isVisible());
+    EXPECT_TRUE(c().tmrLang->isActive());
+    // Now the pale flag lies over the flag and takes the moves: nothing changes.
+    QTest::mouseMove(form.get(), c().imgLangENG->geometry().center() + QPoint(2, 1));
+    EXPECT_TRUE(c().imgLangENG_hl->isVisible());
+
+    MoveTo(*c().imgLangHUN);
+    EXPECT_FALSE(c().imgLangENG_hl->isVisible());
+    EXPECT_TRUE(c().imgLangHUN_hl->isVisible());
+
+    MoveToBackground();
+    EXPECT_FALSE(c().imgLangHUN_hl->isVisible());
+    EXPECT_FALSE(c().tmrLang->isActive());
+    EXPECT_EQ(form->state().hoverTarget, 0);
+}
+
+TEST_F(FrmMainHandlersTest, TheLinkStaysLitOverOtherControlsAndOpensTheHomePageOnce) {
+    Start();
+    MoveTo(*c().lblHomepage);
+    EXPECT_EQ(c().lblHomepage->foreColour(), kLinkHoverBlue);
+    EXPECT_TRUE(c().lblHomepage->font().underline());
+
+    MoveTo(*c().lblFile[0]);  // a control with no move handling
+    MoveTo(*c().lblResult);
+    EXPECT_EQ(form->state().hoverTarget, 3);
+
+    MoveTo(*c().lblHomepage);
+    Click(*c().lblHomepage);
+    ASSERT_EQ(opener->opened.size(), 1u);
+    EXPECT_EQ(opener->opened[0].first, form->WindowHandle());
+    EXPECT_EQ(opener->opened[0].second, kHomepageAddress);
+    EXPECT_TRUE(c().lblHomepage->font().underline()) << "the link keeps its highlight";
+
+    MoveToBackground();
+    EXPECT_EQ(c().lblHomepage->foreColour(), kLinkBlue);
+    EXPECT_FALSE(c().lblHomepage->font().underline());
+}
+
+TEST_F(FrmMainHandlersTest, TheTimerClearsAHighlightOnceThePointerReachesTheRightOrBottomEdge) {
+    Start();
+    MoveTo(*c().imgLangENG);
+    const QRect frame = form->frameGeometry();
+    const auto tickAt = [this](int x, int y) {
+        pointer->x = x;
+        pointer->y = y;
+        form->logic().tmrLang_Timer();
+        return form->state().hoverTarget != 0;
+    };
+    EXPECT_TRUE(tickAt(frame.x(), frame.y()));
+    EXPECT_TRUE(tickAt(frame.x() + frame.width() - 1, frame.y() + frame.height() - 1));
+    EXPECT_FALSE(tickAt(frame.x() + frame.width(), frame.y()));
+    EXPECT_FALSE(c().imgLangENG_hl->isVisible());
+    EXPECT_FALSE(c().tmrLang->isActive());
+}
+
+TEST_F(FrmMainHandlersTest, APaleFlagsClickStoresTheLanguageAndSwitchesTheWindow) {
+    Start();
+    MoveTo(*c().imgLangHUN);
+    Click(*c().imgLangHUN_hl);
+    EXPECT_EQ(settings.StoredLanguage(), (Bytes{0x00, 0x00}));
+    EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
+    EXPECT_EQ(c().lblFile[1]->text(), QStringLiteral("Dobd ide az második fájlt"));
+    Click(*c().imgLangENG);  // the flag itself takes no click
+    EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
+}
+
+TEST_F(FrmMainHandlersTest, TheLayoutIsStoredOnceWhenTheTitleBarClosesTheWindow) {
+    Start();
+    Click(*c().cmdOrder1);
+    EXPECT_EQ(c().lblFile[1]->geometry(), QRect(280, 80, 185, 185));
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(settings.StoredLayout(), (Bytes{0x01, 0x00}));
+    EXPECT_EQ(unloads, 1);
+    form->show();
+    form->close();
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(settings.StoredLanguage(), std::nullopt) << "unload stores only the layout";
+}
+
+TEST_F(FrmMainHandlersTest, TheCloseButtonStoresTheLayoutAndEndsTheProgram) {
+    Start();
+    Click(*c().cmdOrder1);
+    QTimer press;
+    press.setSingleShot(true);
+    QObject::connect(&press, &QTimer::timeout, [this] { c().ComClose->click(); });
+    QTimer giveUp;  // keeps a Close that does not end the program from hanging the suite
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(3); });
+    press.start(0);
+    giveUp.start(30000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(form->isHidden());
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(settings.StoredLayout(), (Bytes{0x01, 0x00}));
+}
+
+TEST_F(FrmMainHandlersTest, ClosingDuringARunStoresTheLayoutOnceTheRunHasStopped) {
+    Start();
+    test::TempDir dir;
+    DropFiles(*c().lblFile[0], {QString::fromStdString(dir.Sparse("a.bin", 16 << 20))});
+    DropFiles(*c().lblFile[1], {QString::fromStdString(dir.Sparse("b.bin", 16 << 20))});
+    Click(*c().cmdOrder1);
+
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [this] {
+        QTimer::singleShot(0, [this] {
+            EXPECT_TRUE(form->state().isRunning);
+            form->close();  // the title bar's close while the run goes on
+            EXPECT_EQ(settings.StoredLayout(), std::nullopt) << "not before the run has ended";
+        });
+        c().comCompare->click();
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(3); });
+    QApplication::setQuitOnLastWindowClosed(true);
+    start.start(0);
+    giveUp.start(30000);
+    const int status = QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(settings.StoredLayout(), (Bytes{0x01, 0x00}));
+}
+
+}  // namespace
+}  // namespace duplexa
