@@ -3,11 +3,7 @@
 #include <QFile>
 
 // Resources compiled into a static library need their initialiser pulled in by name.
-static void InitPictureResources() {
-#ifdef DUPLEXA_HAVE_PICTURES
-    Q_INIT_RESOURCE(pictures);
-#endif
-}
+static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
 
 namespace duplexa {
 namespace {
