@@ -3,7 +3,9 @@
 #include <QFile>
 
 // Resources compiled into a static library need their initialiser pulled in by name.
-static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
+static void InitPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace duplexa {
 namespace {

@@ -46,9 +46,8 @@ SettingsSandbox::~SettingsSandbox() {
     RegDeleteTreeA(HKEY_CURRENT_USER, maker_.c_str());
 }
 
-std::optional<Bytes> SettingsSandbox::Stored(const std::string& section,
-                                             const std::string& name) const {
-    const std::string keyPath = section.empty() ? maker_ : maker_ + "\\" + section;
+std::optional<Bytes> SettingsSandbox::Get(const std::string& keyPath,
+                                          const std::string& name) const {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) !=
         ERROR_SUCCESS) {
@@ -77,7 +76,7 @@ SettingsSandbox::SettingsSandbox()
     : maker_(modRegistryCommon::kMakerKey),
       savedXdg_(Saved("XDG_CONFIG_HOME")),
       savedHome_(Saved("HOME")) {
-    ::setenv("XDG_CONFIG_HOME", (folder_.path() / "config").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", ConfigRoot().c_str(), 1);
     // Should the store ever ignore XDG_CONFIG_HOME, it still lands in the sandbox.
     ::setenv("HOME", (folder_.path() / "home").c_str(), 1);
 }
@@ -87,15 +86,21 @@ SettingsSandbox::~SettingsSandbox() {
     Restore("HOME", savedHome_);
 }
 
-// "Software\Veltrimo" is the folder Veltrimo in the configuration folder; a value is a file
-// holding its bytes.
-std::optional<Bytes> SettingsSandbox::Stored(const std::string& section,
-                                             const std::string& name) const {
-    fs::path file = folder_.path() / "config" / "Veltrimo";
-    if (!section.empty()) {
-        file /= section;
+fs::path SettingsSandbox::PathOf(const std::string& keyPath, const std::string& name) const {
+    fs::path path = ConfigRoot();
+    std::size_t start = keyPath.find('\\');  // "Software" is the root itself
+    while (start != std::string::npos) {
+        const std::size_t end = keyPath.find('\\', start + 1);
+        path /= keyPath.substr(start + 1, end == std::string::npos ? end : end - start - 1);
+        start = end;
     }
-    file /= name;
+    return name.empty() ? path : path / name;
+}
+
+// A value is a file holding its bytes.
+std::optional<Bytes> SettingsSandbox::Get(const std::string& keyPath,
+                                          const std::string& name) const {
+    const fs::path file = PathOf(keyPath, name);
     std::error_code error;
     if (!fs::is_regular_file(file, error)) {
         return std::nullopt;
@@ -106,11 +111,16 @@ std::optional<Bytes> SettingsSandbox::Stored(const std::string& section,
 
 // A file where the maker key's folder belongs: no key below it can be created, even by root.
 bool SettingsSandbox::BreakTheStore() {
-    fs::create_directories(folder_.path() / "config");
-    std::ofstream(folder_.path() / "config" / "Veltrimo") << "not a folder";
+    fs::create_directories(ConfigRoot());
+    std::ofstream(ConfigRoot() / "Veltrimo") << "not a folder";
     return true;
 }
 
 #endif
+
+std::optional<Bytes> SettingsSandbox::Stored(const std::string& section,
+                                             const std::string& name) const {
+    return Get(section.empty() ? maker_ : maker_ + "\\" + section, name);
+}
 
 }  // namespace duplexa::test

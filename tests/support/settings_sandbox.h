@@ -5,6 +5,7 @@
 // of its own, deleted afterwards.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,10 +28,24 @@ class SettingsSandbox {
     // The raw bytes of a value below the maker key (section empty: the maker key itself), or
     // nothing when there is no such value.
     std::optional<Bytes> Stored(const std::string& section, const std::string& name) const;
+    // The raw bytes of a value under any key path below the current user's hive.
+    std::optional<Bytes> Get(const std::string& keyPath, const std::string& name) const;
     std::optional<Bytes> StoredLayout() const { return Stored("Kitrune", "Duplexa-Align"); }
     std::optional<Bytes> StoredLanguage() const { return Stored("", "Language"); }
     // Makes every later write below the maker key fail; false where that cannot be done.
     bool BreakTheStore();
+
+#ifndef _WIN32
+    const TempDir& Folder() const {
+        return folder_;
+    }
+    // The folder standing in for the user's ~/.config.
+    std::filesystem::path ConfigRoot() const {
+        return folder_.path() / "config";
+    }
+    // The folder of a key ("Software\..." maps to ConfigRoot) or the file of one of its values.
+    std::filesystem::path PathOf(const std::string& keyPath, const std::string& name = "") const;
+#endif
 
   private:
     std::string maker_;
