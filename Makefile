@@ -4,7 +4,7 @@ SAN_BUILD  ?= build-sanitize
 WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows bench clean
+.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows format-check bench clean
 
 all: build
 
@@ -52,6 +52,10 @@ $(WIN_BUILD)/CMakeCache.txt: | deps-windows
 test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 	scripts/run-wine-tests.sh $(WIN_BUILD) -j $(JOBS)
+
+# Fails when a source file differs from what clang-format makes of it.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 bench: build
 	scripts/bench.sh $(BUILD)/bench/duplexa-bench

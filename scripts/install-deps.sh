@@ -4,7 +4,7 @@
 # Usage: scripts/install-deps.sh [native|windows]
 set -euo pipefail
 
-native=(cmake make g++ pkg-config libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
+native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
         xvfb xauth fonts-liberation2 bc time python3)
 windows=(cmake make googletest g++-mingw-w64-x86-64 wine wine64)
 
