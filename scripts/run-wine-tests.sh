@@ -12,6 +12,12 @@ export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs .NET or HTML, and asking for them would stall start-up.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
+# Wine spells Windows file names in the Unix locale's character set; without a UTF-8 locale a
+# name like "ünnep név.bin" cannot be created at all.
+case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+    *UTF-8* | *utf8* | *UTF8* | *utf-8*) ;;
+    *) export LC_ALL=C.UTF-8 ;;
+esac
 
 mkdir -p "$WINEPREFIX"
 # One server for the whole run, so each test program does not pay Wine's start-up again. One
