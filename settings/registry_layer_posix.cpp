@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "runtime/native_file.h"
 #include "settings/posix_store_path.h"
 #include "settings/registry_codes.h"
 #include "settings/registry_layer.h"
@@ -200,25 +201,6 @@ bool WriteAll(int fd, const std::uint8_t* data, std::uint32_t size) {
     return true;
 }
 
-// Reads up to size bytes from the start; the count, or -1 on an error.
-ssize_t ReadFromStart(int fd, std::uint8_t* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t got = ::pread(fd, data + done, size - done, static_cast<off_t>(done));
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return -1;
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return static_cast<ssize_t>(done);
-}
-
 }  // namespace
 
 Code OpenForQuery(Hive hive, const std::string& keyPath, Key& key) noexcept {
@@ -271,7 +253,7 @@ Code QueryValue(const Key& key, const std::string& valueName, std::uint8_t* data
     if (info.st_size > static_cast<off_t>(size)) {
         return codes::kMoreData;
     }
-    const ssize_t got = ReadFromStart(file.get(), data, size);
+    const std::int64_t got = native::ReadAt(native::FileHandle{file.get()}, 0, data, size);
     if (got < 0) {
         return FromErrno(errno, codes::kCantRead);
     }
