@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/language.h"
+#include "program_loop.h"
 #include "settings/registry_common.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
@@ -239,15 +240,10 @@ TEST_F(FrmMainHandlersTest, TheLayoutIsStoredOnceWhenTheTitleBarClosesTheWindow)
 TEST_F(FrmMainHandlersTest, TheCloseButtonStoresTheLayoutAndEndsTheProgram) {
     Start();
     Click(*c().cmdOrder1);
-    QTimer press;
-    press.setSingleShot(true);
-    QObject::connect(&press, &QTimer::timeout, [this] { c().ComClose->click(); });
-    QTimer giveUp;  // keeps a Close that does not end the program from hanging the suite
-    giveUp.setSingleShot(true);
-    QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(3); });
-    press.start(0);
-    giveUp.start(30000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    // Close must end the program itself: closing the last window alone would not.
+    EXPECT_EQ(test::RunProgramLoop([this] { c().ComClose->click(); },
+                                   test::LastWindowClosed::KeepsRunning),
+              0);
     EXPECT_TRUE(form->isHidden());
     EXPECT_EQ(unloads, 1);
     EXPECT_EQ(settings.StoredLayout(), (Bytes{0x01, 0x00}));
@@ -260,24 +256,16 @@ TEST_F(FrmMainHandlersTest, ClosingDuringARunStoresTheLayoutOnceTheRunHasStopped
     DropFiles(*c().lblFile[1], {QString::fromStdString(dir.Sparse("b.bin", 16 << 20))});
     Click(*c().cmdOrder1);
 
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, [this] {
-        QTimer::singleShot(0, [this] {
-            EXPECT_TRUE(form->state().isRunning);
-            form->close();  // the title bar's close while the run goes on
-            EXPECT_EQ(settings.StoredLayout(), std::nullopt) << "not before the run has ended";
-        });
-        c().comCompare->click();
-    });
-    QTimer giveUp;
-    giveUp.setSingleShot(true);
-    QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(3); });
-    QApplication::setQuitOnLastWindowClosed(true);
-    start.start(0);
-    giveUp.start(30000);
-    const int status = QApplication::exec();
-    QApplication::setQuitOnLastWindowClosed(false);
+    const int status = test::RunProgramLoop(
+        [this] {
+            QTimer::singleShot(0, [this] {
+                EXPECT_TRUE(form->state().isRunning);
+                form->close();  // the title bar's close while the run goes on
+                EXPECT_EQ(settings.StoredLayout(), std::nullopt) << "not before the run has ended";
+            });
+            c().comCompare->click();
+        },
+        test::LastWindowClosed::Quits);
 
     EXPECT_EQ(status, 0);
     EXPECT_EQ(unloads, 1);

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <functional>
 
+#include "program_loop.h"
 #include "runtime/file_table.h"
 #include "support/temp_dir.h"
 #include "window/caption_button.h"
@@ -208,24 +209,15 @@ TEST_F(FrmMainRunTest, ClosingDuringARunStopsItThenClosesAndExitsCleanly) {
     QObject::connect(&form, &frmMain::unloaded, [&] { ++unloads; });
     bool stillShownAfterClose = false;
 
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, [&] {
-        CompareWith([&] {
-            EXPECT_FALSE(form.close());  // asked to close; the run must finish first
-            stillShownAfterClose = form.isVisible();
-            EXPECT_EQ(unloads, 0);
-        });
-    });
-    QTimer giveUp;  // keeps a broken close from hanging the suite
-    giveUp.setSingleShot(true);
-    QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(3); });
-
-    QApplication::setQuitOnLastWindowClosed(true);
-    start.start(0);
-    giveUp.start(30000);
-    const int status = QApplication::exec();
-    QApplication::setQuitOnLastWindowClosed(false);
+    const int status = test::RunProgramLoop(
+        [&] {
+            CompareWith([&] {
+                EXPECT_FALSE(form.close());  // asked to close; the run must finish first
+                stillShownAfterClose = form.isVisible();
+                EXPECT_EQ(unloads, 0);
+            });
+        },
+        test::LastWindowClosed::Quits);
 
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(stillShownAfterClose);
