@@ -35,11 +35,11 @@ run:
 		exit 1; \
 	fi
 	@$(MAKE) --no-print-directory build
-	$(BUILD)/window/duplexa
+	$(BUILD)/window/qt/duplexa
 
 # Pictures of the window in its typical states, rendered off screen, into screenshots/.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/window/duplexa-screenshots screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/window/qt/duplexa-screenshots screenshots
 
 deps-windows:
 	@scripts/install-deps.sh windows

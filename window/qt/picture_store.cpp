@@ -1,4 +1,4 @@
-#include "window/picture_store.h"
+#include "window/qt/picture_store.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "window/frm_main.h"
+#include "window/qt/frm_main.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -15,18 +15,18 @@
 
 #include "runtime/file_table.h"
 #include "runtime/window_rect.h"
-#include "window/auto_size_label.h"
-#include "window/caption_button.h"
-#include "window/caption_throttle.h"
-#include "window/design_fonts.h"
-#include "window/drop_box.h"
-#include "window/frame_widget.h"
-#include "window/image_box.h"
-#include "window/label.h"
-#include "window/line_widget.h"
-#include "window/ole_colour.h"
-#include "window/picture_store.h"
-#include "window/shape_widget.h"
+#include "window/qt/auto_size_label.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/caption_throttle.h"
+#include "window/qt/design_fonts.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frame_widget.h"
+#include "window/qt/image_box.h"
+#include "window/qt/label.h"
+#include "window/qt/line_widget.h"
+#include "window/qt/ole_colour.h"
+#include "window/qt/picture_store.h"
+#include "window/qt/shape_widget.h"
 
 namespace duplexa {
 namespace {

@@ -2,7 +2,7 @@
 // A label that takes the size of its caption in its font whenever the caption or the font
 // changes; its left and top stay. The new size holds as soon as SetCaption returns.
 
-#include "window/label.h"
+#include "window/qt/label.h"
 
 namespace duplexa {
 

@@ -1,4 +1,4 @@
-#include "window/caption_button.h"
+#include "window/qt/caption_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "window/design_fonts.h"
+#include "window/qt/design_fonts.h"
 
 #include <QStringList>
 #include <cmath>

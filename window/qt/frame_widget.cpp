@@ -1,9 +1,9 @@
-#include "window/frame_widget.h"
+#include "window/qt/frame_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "window/ole_colour.h"
+#include "window/qt/ole_colour.h"
 
 namespace duplexa {
 

@@ -1,9 +1,9 @@
-#include "window/line_widget.h"
+#include "window/qt/line_widget.h"
 
 #include <QPainter>
 #include <QRect>
 
-#include "window/ole_colour.h"
+#include "window/qt/ole_colour.h"
 
 namespace duplexa {
 

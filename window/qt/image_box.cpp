@@ -1,4 +1,4 @@
-#include "window/image_box.h"
+#include "window/qt/image_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "window/caption_throttle.h"
+#include "window/qt/caption_throttle.h"
 
-#include "window/label.h"
+#include "window/qt/label.h"
 
 namespace duplexa {
 

@@ -1,4 +1,4 @@
-#include "window/synthetic_drop.h"
+#include "window/qt/synthetic_drop.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -13,9 +13,9 @@
 #include "runtime/pointer_position.h"
 #include "runtime/qt/qt_event_pump.h"
 #include "settings/registry_common.h"
-#include "window/frm_main_controls.h"
 #include "window/logic/form_view.h"
 #include "window/logic/frm_main_logic.h"
+#include "window/qt/frm_main_controls.h"
 
 namespace duplexa {
 

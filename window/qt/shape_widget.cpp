@@ -1,8 +1,8 @@
-#include "window/shape_widget.h"
+#include "window/qt/shape_widget.h"
 
 #include <QPainter>
 
-#include "window/ole_colour.h"
+#include "window/qt/ole_colour.h"
 
 namespace duplexa {
 

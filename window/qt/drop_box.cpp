@@ -1,4 +1,4 @@
-#include "window/drop_box.h"
+#include "window/qt/drop_box.h"
 
 #include <qdrawutil.h>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QTextOption>
 #include <QUrl>
 
-#include "window/ole_colour.h"
+#include "window/qt/ole_colour.h"
 
 namespace duplexa {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/auto_size_label.h"
+#include "window/qt/auto_size_label.h"
 
 #include <QEvent>
 #include <QFontMetrics>

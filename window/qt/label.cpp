@@ -1,9 +1,9 @@
-#include "window/label.h"
+#include "window/qt/label.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "window/ole_colour.h"
+#include "window/qt/ole_colour.h"
 
 namespace duplexa {
 

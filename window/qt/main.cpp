@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "window/frm_main.h"
-#include "window/picture_store.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/picture_store.h"
 
 namespace {
 
