@@ -31,7 +31,7 @@
 namespace duplexa {
 namespace {
 
-constexpr OleColour kFormBackColour = kSysButtonFace;
+constexpr OleColour kFormBackColour = kFrmMainForm.backColour;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -40,7 +40,8 @@ QString FromUtf8(std::string_view text) {
 // The window's own font, which the boxes, the buttons and the layout label use. Fixed rather
 // than the desktop's, so that captions fit the fixed-size window everywhere.
 QFont FormFont() {
-    return DesignFont(QStringLiteral("Arial"), 8.25, false);
+    const FontDesign& font = kFrmMainForm.font;
+    return DesignFont(QString::fromLatin1(font.family), font.points, font.bold);
 }
 
 }  // namespace
@@ -55,12 +56,12 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
       logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
     static const bool fallbacks = (InstallFontFallbacks(), true);
     (void)fallbacks;
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QString::fromLatin1(kFrmMainForm.name));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(FormFont());
-    setWindowTitle(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kFrmMainForm.caption));
     setWindowIcon(ProgramIcon());
     // Moves over the background (and the band and lines, which let them through) end a
     // highlight, also with no button pressed.

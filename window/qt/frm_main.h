@@ -13,6 +13,7 @@
 #include "runtime/pointer_position.h"
 #include "runtime/qt/qt_event_pump.h"
 #include "settings/registry_common.h"
+#include "window/design/frm_main_design.h"
 #include "window/logic/form_view.h"
 #include "window/logic/frm_main_logic.h"
 #include "window/qt/frm_main_controls.h"
@@ -32,8 +33,8 @@ class frmMain final : public QWidget, public FormView {
     Q_OBJECT
 
   public:
-    static constexpr int kClientWidth = 473;
-    static constexpr int kClientHeight = 336;
+    static constexpr int kClientWidth = kFrmMainForm.clientWidth;
+    static constexpr int kClientHeight = kFrmMainForm.clientHeight;
 
     explicit frmMain(QWidget* parent = nullptr);
     explicit frmMain(frmMainServices services, QWidget* parent = nullptr);

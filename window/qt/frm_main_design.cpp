@@ -1,10 +1,11 @@
-// The main window as designed. Positions and sizes are pixels of the client area; everything
-// that start-up or later events change is changed elsewhere.
+// Makes the main window's controls from its design table, in the table's order, so that a later
+// control lies above an earlier one.
 
+#include <QHash>
 #include <QPushButton>
 #include <QTimer>
 
-#include "window/logic/maker.h"
+#include "window/design/frm_main_design.h"
 #include "window/qt/auto_size_label.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/design_fonts.h"
@@ -21,138 +22,183 @@
 namespace duplexa {
 namespace {
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
+QRect ToRect(const PlaceDesign& place) {
+    return {place.left, place.top, place.width, place.height};
 }
 
-template <typename LabelType>
-LabelType* MakeLabel(QWidget& parent, const char* name, QRect place, const char* caption) {
-    auto* label = Named(new LabelType(&parent), name);
-    label->setGeometry(place);
-    label->SetCaption(QString::fromUtf8(caption));
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8 != nullptr ? utf8 : "");
+}
+
+QPixmap Picture(const ControlDesign& design) {
+    return LoadPicture(QString::fromLatin1(design.picture != nullptr ? design.picture : ""));
+}
+
+Label* MakeLabel(QWidget& parent, const ControlDesign& design) {
+    Label* label =
+        (design.flags & kAutoSize) != 0 ? new AutoSizeLabel(&parent) : new Label(&parent);
+    label->setGeometry(ToRect(design.place));
+    label->SetCaption(Text(design.caption));
+    if (design.font != nullptr) {
+        label->setFont(DesignFont(QString::fromLatin1(design.font->family), design.font->points,
+                                  design.font->bold));
+    }
+    if (design.foreColour) {
+        label->SetForeColour(*design.foreColour);
+    }
+    if (design.backColour) {
+        label->SetBackColour(*design.backColour);
+    }
+    if ((design.flags & kTransparentBack) != 0) {
+        label->SetBackTransparent(true);
+    }
+    if ((design.flags & kRightAligned) != 0) {
+        label->SetRightAligned(true);
+    }
     return label;
 }
 
-ImageBox* MakeImage(QWidget& parent, const char* name, QRect place, const char* picture) {
-    auto* image = Named(new ImageBox(&parent, LoadPicture(QString::fromLatin1(picture))), name);
-    image->setGeometry(place);
-    return image;
-}
-
-LineWidget* MakeLine(QWidget& parent, const char* name, QPoint from, QPoint to, int width,
-                     OleColour colour) {
-    return Named(new LineWidget(&parent, from, to, width, colour), name);
-}
-
-ShapeWidget* MakeShape(QWidget& parent, const char* name, QRect place, OleColour colour) {
-    auto* shape = Named(new ShapeWidget(&parent, colour), name);
-    shape->setGeometry(place);
-    return shape;
-}
-
-QPushButton* MakePictureButton(QWidget& parent, const char* name, QRect place,
-                               const char* picture) {
-    auto* button = Named(new QPushButton(&parent), name);
-    button->setGeometry(place);
-    button->setIcon(QIcon(LoadPicture(QString::fromLatin1(picture))));
+QPushButton* MakePictureButton(QWidget& parent, const ControlDesign& design) {
+    auto* button = new QPushButton(&parent);
+    button->setGeometry(ToRect(design.place));
+    button->setIcon(QIcon(Picture(design)));
+    // The pictograms' own size, drawn unscaled.
     button->setIconSize(QSize(24, 18));
     return button;
 }
 
-CaptionButton* MakeButton(QWidget& parent, const char* name, QRect place, const char* caption) {
-    auto* button = Named(new CaptionButton(QString::fromUtf8(caption), &parent), name);
-    button->setGeometry(place);
-    return button;
+QObject* Make(QWidget& parent, const ControlDesign& design) {
+    const QRect place = ToRect(design.place);
+    switch (design.kind) {
+        case ControlKind::Shape: {
+            auto* shape = new ShapeWidget(&parent, design.backColour.value_or(kWhite));
+            shape->setGeometry(place);
+            return shape;
+        }
+        case ControlKind::Label:
+            return MakeLabel(parent, design);
+        case ControlKind::Image: {
+            auto* image = new ImageBox(&parent, Picture(design));
+            image->setGeometry(place);
+            return image;
+        }
+        case ControlKind::Line: {
+            const LineDesign& line = design.line;
+            return new LineWidget(&parent, {line.x1, line.y1}, {line.x2, line.y2}, line.width,
+                                  design.foreColour.value_or(kSysWindowText));
+        }
+        case ControlKind::DropBox: {
+            auto* box = new DropBox(&parent);
+            box->SetText(Text(design.caption));
+            box->setGeometry(place);
+            return box;
+        }
+        case ControlKind::Frame: {
+            auto* frame = new FrameWidget(&parent, design.backColour.value_or(kSysButtonFace));
+            frame->setGeometry(place);
+            return frame;
+        }
+        case ControlKind::Button: {
+            auto* button = new CaptionButton(Text(design.caption), &parent);
+            button->setGeometry(place);
+            return button;
+        }
+        case ControlKind::PictureButton:
+            return MakePictureButton(parent, design);
+        case ControlKind::Timer: {
+            auto* timer = new QTimer(&parent);
+            timer->setInterval(design.intervalMs);
+            return timer;
+        }
+    }
+    qFatal("Unknown control kind for %s", design.name);
 }
+
+void ApplyStates(QObject& control, const ControlDesign& design) {
+    control.setObjectName(QString::fromLatin1(design.name));
+    if (auto* timer = qobject_cast<QTimer*>(&control)) {
+        if (design.enabled) {
+            timer->start();
+        }
+        return;
+    }
+    auto& widget = static_cast<QWidget&>(control);
+    if ((design.flags & kNoMouseTracking) != 0) {
+        widget.setMouseTracking(false);
+    }
+    if (!design.enabled) {
+        widget.setEnabled(false);
+    }
+    if (!design.visible) {
+        widget.hide();
+    }
+}
+
+class MadeControls {
+  public:
+    void Add(const char* name, QObject* control) { byName_.insert(QLatin1String(name), control); }
+
+    QWidget& Container(const char* name, QWidget& form) const {
+        return name == nullptr ? form : Take<QWidget>(name);
+    }
+
+    // Every control the window reaches by name must be in the table, with the kind it expects.
+    template <typename Control>
+    Control& Take(const char* name) const {
+        auto* control = qobject_cast<Control*>(byName_.value(QLatin1String(name)));
+        if (control == nullptr) {
+            qFatal("The window's design lacks the control %s", name);
+        }
+        return *control;
+    }
+
+  private:
+    QHash<QString, QObject*> byName_;
+};
 
 }  // namespace
 
 frmMainControls BuildFrmMainControls(QWidget& form) {
-    frmMainControls c;
-    const QFont title = DesignFont(QStringLiteral("Georgia"), 15.75, false);
-    const QFont arialBold10 = DesignFont(QStringLiteral("Arial"), 9.75, true);
-    const QFont arialBold8 = DesignFont(QStringLiteral("Arial"), 8.25, true);
-
-    // Labels, images, shapes and lines, created from back to front: a later sibling lies
-    // above an earlier one.
-    c.Shape3 = MakeShape(form, "Shape3", {0, 0, 729, 73}, kWhite);
-
-    c.lblResult = MakeLabel<Label>(form, "lblResult", {16, 270, 441, 21}, "lblResult");
-    c.lblResult->setFont(arialBold10);
-
-    c.imgLangHUN = MakeImage(form, "imgLangHUN", {414, 4, 21, 20}, "flag_hu.png");
-    c.imgLangENG = MakeImage(form, "imgLangENG", {390, 4, 21, 20}, "flag_en.png");
-
-    c.lblHomepage = MakeLabel<Label>(form, "lblHomepage", {328, 52, 105, 17}, kHomepageCaption);
-    c.lblHomepage->setFont(arialBold8);
-    c.lblHomepage->SetBackColour(kSysWindow);
-    c.lblHomepage->SetRightAligned(true);
-
-    c.Image2 = MakeImage(form, "Image2", {98, 41, 16, 16}, "emblem.png");
-
-    c.Label10 = MakeLabel<AutoSizeLabel>(form, "Label10", {120, 41, 106, 16}, kMakerLine);
-    c.Label10->setFont(arialBold10);
-    c.Label10->SetBackColour(kSysWindow);
-
-    c.lblTitle = MakeLabel<AutoSizeLabel>(form, "lblTitle", {96, 8, 82, 25}, "Title text");
-    c.lblTitle->setFont(title);
-    c.lblTitle->SetBackColour(kSysWindow);
-
-    c.Line3 = MakeLine(form, "Line3", {0, 70}, {728, 70}, 1, kSysButtonShadow);
-    c.Image1 = MakeImage(form, "Image1", {16, 2, 64, 64}, "logo.png");
-
-    c.lblVersion = MakeLabel<AutoSizeLabel>(form, "lblVersion", {376, 32, 57, 14}, "lblVersion");
-    c.lblVersion->setFont(arialBold8);
-    c.lblVersion->SetForeColour(kSilver);
-    c.lblVersion->SetBackTransparent(true);
-    c.lblVersion->SetRightAligned(true);
-
-    c.lblLayout = MakeLabel<AutoSizeLabel>(form, "lblLayout", {8, 310, 42, 13}, "lblLayout");
-
-    c.Line1 = MakeLine(form, "Line1", {0, 296}, {472, 296}, 1, kWhite);
-    c.Line2 = MakeLine(form, "Line2", {0, 295}, {728, 295}, 1, kSysButtonShadow);
-    c.imgLangENG_hl = MakeImage(form, "imgLangENG_hl", {304, 8, 21, 20}, "flag_en_pale.png");
-    c.imgLangHUN_hl = MakeImage(form, "imgLangHUN_hl", {328, 8, 21, 20}, "flag_hu_pale.png");
-    // The pale flags take clicks only: a pointer resting on one reaches no handler, so the
-    // highlight it stands for stays until the pointer moves on.
-    c.imgLangENG_hl->setMouseTracking(false);
-    c.imgLangHUN_hl->setMouseTracking(false);
-
-    // Boxes, the frame and the buttons lie above all of those.
-    for (int box = 0; box < 2; ++box) {
-        auto* dropBox = Named(new DropBox(&form), box == 0 ? "lblFile0" : "lblFile1");
-        dropBox->SetText(box == 0 ? QStringLiteral("Text1") : QStringLiteral("Text2"));
-        c.lblFile[static_cast<std::size_t>(box)] = dropBox;
+    MadeControls made;
+    for (const ControlDesign& design : FrmMainControlDesigns()) {
+        QObject* control = Make(made.Container(design.container, form), design);
+        ApplyStates(*control, design);
+        made.Add(design.name, control);
     }
-    c.lblFile[0]->setGeometry(8, 80, 185, 179);
-    c.lblFile[1]->setGeometry(280, 80, 185, 177);
 
-    c.frResult = Named(new FrameWidget(&form, kSysButtonShadow), "frResult");
-    c.frResult->setGeometry(200, 120, 73, 65);
-    // Inside the frame, from back to front: the stroke, then the bars over it.
-    c.strikeLine = MakeLine(*c.frResult, "strikeLine", {16, 60}, {56, 4}, 4, kRed);
-    c.sEqual1 = MakeShape(*c.frResult, "sEqual1", {13, 17, 47, 10}, kSignGreen);
-    c.sEqual2 = MakeShape(*c.frResult, "sEqual2", {13, 37, 47, 10}, kSignGreen);
-    c.strikeLine->hide();
-    c.sEqual1->hide();
-    c.sEqual2->hide();
+    const auto tabOrder = FrmMainTabOrder();
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(&made.Take<QWidget>(tabOrder[i - 1]),
+                             &made.Take<QWidget>(tabOrder[i]));
+    }
 
-    c.comCompare = MakeButton(form, "comCompare", {200, 216, 73, 41}, "Compare");
-    c.comCompare->setEnabled(false);
-    c.cmdOrder1 = MakePictureButton(form, "cmdOrder1", {80, 301, 33, 28}, "layout_side.png");
-    c.cmdOrder2 = MakePictureButton(form, "cmdOrder2", {120, 301, 33, 28}, "layout_stacked.png");
-    c.ComClose = MakeButton(form, "ComClose", {376, 304, 81, 25}, "Close");
-
-    c.tmrLang = Named(new QTimer(&form), "tmrLang");
-    c.tmrLang->setInterval(100);
-
-    QWidget::setTabOrder(c.comCompare, c.ComClose);
-    QWidget::setTabOrder(c.ComClose, c.cmdOrder1);
-    QWidget::setTabOrder(c.cmdOrder1, c.cmdOrder2);
-    QWidget::setTabOrder(c.cmdOrder2, c.lblFile[0]);
-    QWidget::setTabOrder(c.lblFile[0], c.lblFile[1]);
+    frmMainControls c;
+    c.Shape3 = &made.Take<ShapeWidget>("Shape3");
+    c.Image1 = &made.Take<ImageBox>("Image1");
+    c.lblTitle = &made.Take<AutoSizeLabel>("lblTitle");
+    c.Image2 = &made.Take<ImageBox>("Image2");
+    c.Label10 = &made.Take<AutoSizeLabel>("Label10");
+    c.lblVersion = &made.Take<AutoSizeLabel>("lblVersion");
+    c.lblHomepage = &made.Take<Label>("lblHomepage");
+    c.imgLangENG = &made.Take<ImageBox>("imgLangENG");
+    c.imgLangHUN = &made.Take<ImageBox>("imgLangHUN");
+    c.imgLangENG_hl = &made.Take<ImageBox>("imgLangENG_hl");
+    c.imgLangHUN_hl = &made.Take<ImageBox>("imgLangHUN_hl");
+    c.Line3 = &made.Take<LineWidget>("Line3");
+    c.lblFile = {&made.Take<DropBox>("lblFile0"), &made.Take<DropBox>("lblFile1")};
+    c.frResult = &made.Take<FrameWidget>("frResult");
+    c.sEqual1 = &made.Take<ShapeWidget>("sEqual1");
+    c.sEqual2 = &made.Take<ShapeWidget>("sEqual2");
+    c.strikeLine = &made.Take<LineWidget>("strikeLine");
+    c.comCompare = &made.Take<CaptionButton>("comCompare");
+    c.lblResult = &made.Take<Label>("lblResult");
+    c.Line2 = &made.Take<LineWidget>("Line2");
+    c.Line1 = &made.Take<LineWidget>("Line1");
+    c.lblLayout = &made.Take<AutoSizeLabel>("lblLayout");
+    c.cmdOrder1 = &made.Take<QPushButton>("cmdOrder1");
+    c.cmdOrder2 = &made.Take<QPushButton>("cmdOrder2");
+    c.ComClose = &made.Take<CaptionButton>("ComClose");
+    c.tmrLang = &made.Take<QTimer>("tmrLang");
     return c;
 }
 
