@@ -16,18 +16,12 @@
 #include "window/design/frm_main_design.h"
 #include "window/logic/form_view.h"
 #include "window/logic/frm_main_logic.h"
+#include "window/logic/frm_main_services.h"
 #include "window/qt/frm_main_controls.h"
 
 namespace duplexa {
 
 class CaptionThrottle;
-
-// What the window reaches outside itself; tests put stand-ins here.
-struct frmMainServices {
-    std::unique_ptr<PointerPosition> pointer = MakeSystemPointerPosition();
-    std::unique_ptr<HomepageOpener> opener = MakeSystemHomepageOpener();
-    std::string settingsKey = modRegistryCommon::kMakerKey;
-};
 
 class frmMain final : public QWidget, public FormView {
     Q_OBJECT

@@ -1,0 +1,642 @@
+#include "window/win32/frm_main.h"
+
+// DragAcceptFiles
+#include <shellapi.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "runtime/file_table.h"
+#include "window/design/frm_main_design.h"
+#include "window/logic/control_name.h"
+#include "window/win32/form_painter.h"
+#include "window/win32/gdi_colour.h"
+#include "window/win32/wide_text.h"
+
+namespace duplexa::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"DuplexaFrmMain";
+constexpr UINT_PTR kHoverTimer = 1;
+constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+int ScreenDotsPerInch() {
+    HDC screen = GetDC(nullptr);
+    const int dots = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dots > 0 ? dots : 96;
+}
+
+void RegisterWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        // Double-clicks arrive as messages of their own, which no handler takes.
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        windowClass.hIcon = static_cast<HICON>(
+            LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                       GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+        windowClass.hIconSm = static_cast<HICON>(
+            LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
+frmMain::frmMain(frmMainServices services)
+    : controls_(FrmMainControlDesigns()),
+      scale_{ScreenDotsPerInch()},
+      run_(state_, *this, pump_, Files()),
+      fileDrop_(state_, *this, Files()),
+      services_(std::move(services)),
+      logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
+    RegisterWindowClass();
+    RECT outer{0, 0, scale_.ToDevice(float(kFrmMainForm.clientWidth)),
+               scale_.ToDevice(float(kFrmMainForm.clientHeight))};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    window_ = CreateWindowExW(kExStyle, kClassName, Widen(kFrmMainForm.caption).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                              outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&frmMain::WindowProc));
+    pump_.SetForm(window_);
+    CreateChildWindows();
+}
+
+frmMain::~frmMain() {
+    if (window_ != nullptr) {
+        unloaded_ = true;  // going away with its owner, not closed by the user: nothing stored
+        DestroyWindow(window_);
+    }
+}
+
+void frmMain::CreateChildWindows() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HFONT formFont = fonts_.Get(kFrmMainForm.font, false, scale_.dotsPerInch);
+    const int count = static_cast<int>(controls_.all().size());
+    for (int index = 0; index < count; ++index) {
+        FormControl& control = controls_.at(index);
+        if ((control.design->flags & kAutoSize) != 0) {
+            FitToCaption(index);
+        }
+        if (!control.IsWindowed()) {
+            continue;
+        }
+        const bool box = control.kind() == ControlKind::DropBox;
+        const bool picture = control.kind() == ControlKind::PictureButton;
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+        style |= box ? ES_MULTILINE | ES_READONLY
+                     : BS_PUSHBUTTON | BS_MULTILINE | (picture ? BS_ICON : 0);
+        control.window =
+            CreateWindowExW(box ? WS_EX_CLIENTEDGE : 0, box ? L"EDIT" : L"BUTTON",
+                            Widen(control.caption).c_str(), style, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+                            instance, nullptr);
+        SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(formFont), FALSE);
+        EnableWindow(control.window, control.enabled);
+        PlaceWindow(index);
+        if (box) {
+            RefreshBoxBrush(index);
+            DragAcceptFiles(control.window, TRUE);
+            MakeDropBox(control.window, *this);
+        } else {
+            MakeSingleClickButton(control.window);
+        }
+        if (picture && control.picture != nullptr) {
+            control.icon = control.picture->MakeIcon();
+            SendMessageW(control.window, BM_SETIMAGE, IMAGE_ICON,
+                         reinterpret_cast<LPARAM>(control.icon));
+        }
+    }
+    // Tab visits the windows from the top of the sibling order down.
+    HWND previous = HWND_TOP;
+    for (const char* name : FrmMainTabOrder()) {
+        HWND child = ControlWindow(name);
+        SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = child;
+    }
+}
+
+void frmMain::Form_Load() {
+    logic_.Form_Load();
+}
+
+void frmMain::ShowCentred(int showCommand) {
+    RECT work{};
+    RECT outer{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window_, &outer);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
+}
+
+HWND frmMain::ControlWindow(const std::string& name) const {
+    const int index = controls_.IndexOf(name);
+    return index < 0 ? nullptr : controls_.at(index).window;
+}
+
+LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return form->OnMessage(message, wParam, lParam);
+}
+
+LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers every pixel
+        case WM_MOUSEMOVE:
+            OnMouseMove(lParam);
+            return 0;
+        case WM_LBUTTONDOWN:
+            pressed_ = HitTest(lParam);
+            SetCapture(window_);
+            return 0;
+        case WM_LBUTTONUP:
+            OnMouseUp(lParam);
+            return 0;
+        case WM_COMMAND:
+            OnCommand(wParam);
+            return 0;
+        case WM_TIMER:
+            if (wParam == kHoverTimer) {
+                logic_.tmrLang_Timer();
+            }
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            if (const int index = controls_.IndexOf(reinterpret_cast<HWND>(lParam)); index >= 0) {
+                return OnBoxColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            }
+            break;
+        case WM_SYSCOLORCHANGE:
+            for (int box = 0; box < 2; ++box) {
+                RefreshBoxBrush(BoxIndex(box));
+            }
+            InvalidateRect(window_, nullptr, FALSE);
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void frmMain::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    RECT client{};
+    GetClientRect(window_, &client);
+    // Drawn off screen first, so a result line that changes after every block does not flicker.
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(buffer, bitmap);
+    PaintForm(buffer, client, BackColour(), controls_, fonts_, scale_);
+    const RECT& area = paint.rcPaint;
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer,
+           area.left, area.top, SRCCOPY);
+    SelectObject(buffer, old);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+    EndPaint(window_, &paint);
+}
+
+int frmMain::HitTest(LPARAM where) const {
+    const auto x = static_cast<short>(LOWORD(where));
+    const auto y = static_cast<short>(HIWORD(where));
+    return controls_.HitTest(scale_.ToLogical(x), scale_.ToLogical(y));
+}
+
+void frmMain::OnMouseMove(LPARAM where) {
+    const int hit = HitTest(where);
+    if (hit < 0) {
+        logic_.Form_MouseMove();  // the background, or a shape or line on it
+        return;
+    }
+    const std::string name = controls_.at(hit).design->name;
+    if (name == "imgLangENG") {
+        logic_.imgLangENG_MouseMove();
+    } else if (name == "imgLangHUN") {
+        logic_.imgLangHUN_MouseMove();
+    } else if (name == "lblHomepage") {
+        logic_.lblHomepage_MouseMove();
+    }
+}
+
+// A click is a press and a release on the same control.
+void frmMain::OnMouseUp(LPARAM where) {
+    ReleaseCapture();
+    const int pressed = std::exchange(pressed_, -1);
+    if (pressed < 0 || HitTest(where) != pressed) {
+        return;
+    }
+    const std::string name = controls_.at(pressed).design->name;
+    if (name == "imgLangENG_hl") {
+        SwitchLanguage(&frmMainLogic::imgLangENG_hl_Click);
+    } else if (name == "imgLangHUN_hl") {
+        SwitchLanguage(&frmMainLogic::imgLangHUN_hl_Click);
+    } else if (name == "lblHomepage") {
+        logic_.lblHomepage_Click();
+    }
+}
+
+void frmMain::OnCommand(WPARAM wParam) {
+    if (HIWORD(wParam) != BN_CLICKED) {
+        return;
+    }
+    const int id = LOWORD(wParam);
+    if (id == IDOK) {
+        // Enter with the focus on a button presses it, as in a dialog.
+        HWND focus = GetFocus();
+        const int index = controls_.IndexOf(focus);
+        if (index >= 0 && controls_.at(index).kind() != ControlKind::DropBox) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
+        }
+        return;
+    }
+    const int index = id - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(controls_.all().size())) {
+        return;
+    }
+    const std::string name = controls_.at(index).design->name;
+    if (name == "comCompare") {
+        comCompare_Click();
+    } else if (name == "ComClose") {
+        logic_.ComClose_Click();
+    } else if (name == "cmdOrder1") {
+        logic_.cmdOrder1_Click();
+    } else if (name == "cmdOrder2") {
+        logic_.cmdOrder2_Click();
+    }
+}
+
+LRESULT frmMain::OnBoxColour(HDC dc, HWND box) {
+    const FormControl& control = controls_.at(controls_.IndexOf(box));
+    if (control.kind() != ControlKind::DropBox) {
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(box));
+    }
+    SetTextColor(dc, ToColorRef(control.foreColour));
+    SetBkColor(dc, ToColorRef(control.backColour));
+    return reinterpret_cast<LRESULT>(control.brush);
+}
+
+void frmMain::comCompare_Click() {
+    run_.comCompare_Click();
+    if (state_.isRunning) {
+        return;  // a Stop press handled inside the run; the run goes on to its next check
+    }
+    if (closeAsked_) {
+        closeAsked_ = false;
+        Unload();
+    }
+}
+
+void frmMain::OnClose() {
+    if (state_.isRunning) {
+        // Closed during a run: the run stops at its next check and tidies up; then
+        // comCompare_Click closes the window for good.
+        state_.keepRunning = false;
+        closeAsked_ = true;
+        return;
+    }
+    Unload();
+}
+
+void frmMain::OnDestroy() {
+    KillTimer(window_, kHoverTimer);
+    if (!unloaded_) {
+        unloaded_ = true;
+        logic_.Form_Unload();
+        PostQuitMessage(0);
+    }
+}
+
+void frmMain::SwitchLanguage(void (frmMainLogic::*click)()) {
+    (logic_.*click)();
+}
+
+void frmMain::FilesGiven(HWND box, const std::vector<std::string>& paths) {
+    const int index = controls_.IndexOf(box);
+    const int which = index == BoxIndex(0) ? 0 : index == BoxIndex(1) ? 1 : -1;
+    // Keys and the clipboard obey the drop mode as drops do: no new file during a run.
+    if (which < 0 || controls_.at(index).dropMode != DropMode::Manual) {
+        return;
+    }
+    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(which), paths);
+}
+
+int frmMain::Index(Control control) const {
+    return Index(ControlName(control));
+}
+
+int frmMain::Index(const std::string& name) const {
+    const int index = controls_.IndexOf(name);
+    if (index < 0) {
+        throw std::invalid_argument("no such control: " + name);
+    }
+    return index;
+}
+
+int frmMain::BoxIndex(int box) const {
+    return Index(lblFile(box));
+}
+
+void frmMain::Repaint(int index) {
+    if (window_ == nullptr) {
+        return;
+    }
+    const RECT area = PaintedArea(controls_, index, scale_);
+    InvalidateRect(window_, &area, FALSE);
+}
+
+void frmMain::PlaceWindow(int index) {
+    const FormControl& control = controls_.at(index);
+    const RECT rect = scale_.ToDevice(controls_.InWindow(index));
+    MoveWindow(control.window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               TRUE);
+}
+
+void frmMain::FitToCaption(int index) {
+    FormControl& label = controls_.at(index);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, fonts_.Get(FontOf(label), false, 96));
+    const std::wstring text = Widen(label.caption);
+    RECT size{0, 0, 0, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &size,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    Repaint(index);
+    label.place.width = static_cast<float>(size.right - size.left);
+    label.place.height = static_cast<float>(size.bottom - size.top);
+    Repaint(index);
+}
+
+void frmMain::RefreshBoxBrush(int index) {
+    FormControl& box = controls_.at(index);
+    if (box.brush != nullptr) {
+        DeleteObject(box.brush);
+    }
+    box.brush = CreateSolidBrush(ToColorRef(box.backColour));
+    InvalidateRect(box.window, nullptr, TRUE);
+}
+
+// What the run and the drop do to the window.
+
+void frmMain::SetResultCaption(const std::string& text) {
+    const int index = Index(Control::lblResult);
+    controls_.at(index).caption = text;
+    Repaint(index);
+}
+
+void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
+    const int index = Index(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2");
+    controls_.at(index).backColour = colour;
+    Repaint(index);
+}
+
+void frmMain::SetShapeVisible(Shape shape, bool visible) {
+    const int index = Index(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2");
+    controls_.at(index).visible = visible;
+    Repaint(index);
+}
+
+void frmMain::SetStrikeLineVisible(bool visible) {
+    const int index = Index("strikeLine");
+    controls_.at(index).visible = visible;
+    Repaint(index);
+}
+
+void frmMain::SetCompareEnabled(bool enabled) {
+    FormControl& button = controls_.at(Index(Control::comCompare));
+    button.enabled = enabled;
+    EnableWindow(button.window, enabled);
+}
+
+void frmMain::SetDropMode(int box, DropMode mode) {
+    FormControl& control = controls_.at(BoxIndex(box));
+    control.dropMode = mode;
+    // Without it the shell shows its no-drop pointer over the box.
+    DragAcceptFiles(control.window, mode == DropMode::Manual);
+}
+
+void frmMain::SetBoxForeColour(int box, OleColour colour) {
+    FormControl& control = controls_.at(BoxIndex(box));
+    control.foreColour = colour;
+    InvalidateRect(control.window, nullptr, TRUE);
+}
+
+void frmMain::SetCompareCaption(const std::string& caption) {
+    SetCaption(Control::comCompare, caption);
+}
+
+void frmMain::SetCloseEnabled(bool enabled) {
+    FormControl& button = controls_.at(Index(Control::ComClose));
+    button.enabled = enabled;
+    EnableWindow(button.window, enabled);
+}
+
+void frmMain::SetBoxText(int box, const std::string& text) {
+    FormControl& control = controls_.at(BoxIndex(box));
+    control.caption = text;
+    SetWindowTextW(control.window, Widen(text).c_str());
+}
+
+void frmMain::SetBoxBackColour(int box, OleColour colour) {
+    const int index = BoxIndex(box);
+    controls_.at(index).backColour = colour;
+    RefreshBoxBrush(index);
+}
+
+// What the layout, language, hover and start-up handlers do to the window.
+
+float frmMain::Left(Control control) const {
+    return controls_.at(Index(control)).place.left;
+}
+
+float frmMain::Top(Control control) const {
+    return controls_.at(Index(control)).place.top;
+}
+
+float frmMain::Width(Control control) const {
+    return controls_.at(Index(control)).place.width;
+}
+
+float frmMain::Height(Control control) const {
+    return controls_.at(Index(control)).place.height;
+}
+
+void frmMain::SetLeft(Control control, float left) {
+    const int index = Index(control);
+    Repaint(index);
+    controls_.at(index).place.left = left;
+    controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
+}
+
+void frmMain::SetTop(Control control, float top) {
+    const int index = Index(control);
+    Repaint(index);
+    controls_.at(index).place.top = top;
+    controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
+}
+
+void frmMain::SetWidth(Control control, float width) {
+    const int index = Index(control);
+    Repaint(index);
+    controls_.at(index).place.width = width;
+    controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
+}
+
+void frmMain::SetHeight(Control control, float height) {
+    const int index = Index(control);
+    Repaint(index);
+    controls_.at(index).place.height = height;
+    controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
+}
+
+void frmMain::SetCaption(Control control, const std::string& caption) {
+    const int index = Index(control);
+    FormControl& target = controls_.at(index);
+    switch (target.kind()) {
+        case ControlKind::DropBox:
+            SetBoxText(index == BoxIndex(0) ? 0 : 1, caption);
+            break;
+        case ControlKind::Button:
+        case ControlKind::PictureButton:
+            target.caption = caption;
+            SetWindowTextW(target.window, Widen(caption).c_str());
+            break;
+        case ControlKind::Label:
+            target.caption = caption;
+            if ((target.design->flags & kAutoSize) != 0) {
+                FitToCaption(index);
+            }
+            Repaint(index);
+            break;
+        default:
+            throw std::invalid_argument("the control has no caption");
+    }
+}
+
+std::string frmMain::Caption(Control control) const {
+    return controls_.at(Index(control)).caption;
+}
+
+void frmMain::SetVisible(Control control, bool visible) {
+    const int index = Index(control);
+    FormControl& target = controls_.at(index);
+    target.visible = visible;
+    if (target.window != nullptr) {
+        ShowWindow(target.window, visible ? SW_SHOWNA : SW_HIDE);
+    } else {
+        Repaint(index);
+    }
+}
+
+void frmMain::SetForeColour(Control control, OleColour colour) {
+    if (control == Control::lblFile_0 || control == Control::lblFile_1) {
+        SetBoxForeColour(control == Control::lblFile_0 ? 0 : 1, colour);
+        return;
+    }
+    const int index = Index(control);
+    controls_.at(index).foreColour = colour;
+    Repaint(index);
+}
+
+void frmMain::SetFontUnderline(Control control, bool underline) {
+    const int index = Index(control);
+    controls_.at(index).underline = underline;
+    Repaint(index);
+}
+
+void frmMain::SetBackColour(Control control, OleColour colour) {
+    if (control == Control::lblFile_0 || control == Control::lblFile_1) {
+        SetBoxBackColour(control == Control::lblFile_0 ? 0 : 1, colour);
+        return;
+    }
+    const int index = Index(control);
+    controls_.at(index).backColour = colour;
+    Repaint(index);
+}
+
+void frmMain::SetTimerEnabled(bool enabled) {
+    if (window_ == nullptr) {
+        return;
+    }
+    if (enabled) {
+        const FormControl& timer = controls_.at(Index("tmrLang"));
+        SetTimer(window_, kHoverTimer, static_cast<UINT>(timer.design->intervalMs), nullptr);
+    } else {
+        KillTimer(window_, kHoverTimer);
+    }
+}
+
+void frmMain::SetWindowCaption(const std::string& caption) {
+    SetWindowTextW(window_, Widen(caption).c_str());
+}
+
+OleColour frmMain::BackColour() const {
+    return kFrmMainForm.backColour;
+}
+
+float frmMain::ScaleWidth() const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    return scale_.ToLogical(client.right);
+}
+
+// The pointer position is in the same physical pixels, whatever the display scaling.
+TwipsRect frmMain::OuterRectTwips() const {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    const auto twips = [](LONG pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
+    return {twips(outer.left), twips(outer.top), twips(outer.right - outer.left),
+            twips(outer.bottom - outer.top)};
+}
+
+NativeWindowHandle frmMain::WindowHandle() const {
+    return reinterpret_cast<NativeWindowHandle>(window_);
+}
+
+// Destroying the window runs Form_Unload once (OnDestroy).
+void frmMain::Unload() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
+void frmMain::EndProgram() {
+    PostQuitMessage(0);
+}
+
+}  // namespace duplexa::win32

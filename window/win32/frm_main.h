@@ -1,0 +1,122 @@
+#pragma once
+// The program's one window on the plain Win32 API. It owns the shared window state, the
+// comparison run and the drop handler, lends them its controls through the view interfaces,
+// and hands every message to a small handler.
+
+#include <string>
+#include <vector>
+
+#include "core/comparison_run.h"
+#include "core/window_state.h"
+#include "intake/file_drop.h"
+#include "window/logic/form_view.h"
+#include "window/logic/frm_main_logic.h"
+#include "window/logic/frm_main_services.h"
+#include "window/win32/control_subclass.h"
+#include "window/win32/font_cache.h"
+#include "window/win32/form_controls.h"
+#include "window/win32/message_pump.h"
+#include "window/win32/scale.h"
+
+namespace duplexa::win32 {
+
+class frmMain final : public FormView, private BoxFileSink {
+  public:
+    explicit frmMain(frmMainServices services = {});
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+    ~frmMain();
+
+    // Start-up, once, before the window is first shown.
+    void Form_Load();
+    // Shows the window in the middle of the work area.
+    void ShowCentred(int showCommand = SW_SHOWNORMAL);
+
+    HWND Handle() const { return window_; }
+    WindowState& state() { return state_; }
+    frmMainLogic& logic() { return logic_; }
+    const FormControls& controls() const { return controls_; }
+    const Scale& scale() const { return scale_; }
+    // The real window of a box or button, by its name in the design table.
+    HWND ControlWindow(const std::string& name) const;
+    bool Unloaded() const { return unloaded_; }
+
+    // What the run and the drop do to the window.
+    void SetResultCaption(const std::string& text) override;
+    void SetShapeBackColour(Shape shape, OleColour colour) override;
+    void SetShapeVisible(Shape shape, bool visible) override;
+    void SetStrikeLineVisible(bool visible) override;
+    void SetCompareEnabled(bool enabled) override;
+    void SetDropMode(int box, DropMode mode) override;
+    void SetBoxForeColour(int box, OleColour colour) override;
+    void SetCompareCaption(const std::string& caption) override;
+    void SetCloseEnabled(bool enabled) override;
+    void SetBoxText(int box, const std::string& text) override;
+    void SetBoxBackColour(int box, OleColour colour) override;
+
+    // What the layout, language, hover and start-up handlers do to the window.
+    float Left(Control control) const override;
+    float Top(Control control) const override;
+    float Width(Control control) const override;
+    float Height(Control control) const override;
+    void SetLeft(Control control, float left) override;
+    void SetTop(Control control, float top) override;
+    void SetWidth(Control control, float width) override;
+    void SetHeight(Control control, float height) override;
+    void SetCaption(Control control, const std::string& caption) override;
+    std::string Caption(Control control) const override;
+    void SetVisible(Control control, bool visible) override;
+    void SetForeColour(Control control, OleColour colour) override;
+    void SetFontUnderline(Control control, bool underline) override;
+    void SetBackColour(Control control, OleColour colour) override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetWindowCaption(const std::string& caption) override;
+    OleColour BackColour() const override;
+    float ScaleWidth() const override;
+    TwipsRect OuterRectTwips() const override;
+    NativeWindowHandle WindowHandle() const override;
+    void Unload() override;
+    void EndProgram() override;
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateChildWindows();
+    void OnPaint();
+    void OnMouseMove(LPARAM where);
+    void OnMouseUp(LPARAM where);
+    void OnCommand(WPARAM wParam);
+    LRESULT OnBoxColour(HDC dc, HWND box);
+    void OnClose();
+    void OnDestroy();
+
+    void comCompare_Click();
+    void SwitchLanguage(void (frmMainLogic::*click)());
+    void FilesGiven(HWND box, const std::vector<std::string>& paths) override;
+
+    int Index(Control control) const;
+    int Index(const std::string& name) const;
+    int BoxIndex(int box) const;
+    int HitTest(LPARAM where) const;
+    void Repaint(int index);
+    void PlaceWindow(int index);
+    void FitToCaption(int index);
+    void RefreshBoxBrush(int index);
+
+    WindowState state_;
+    FormControls controls_;
+    FontCache fonts_;
+    Scale scale_;
+    HWND window_ = nullptr;
+    Win32EventPump pump_;
+    ComparisonRun run_;
+    FileDrop fileDrop_;
+    frmMainServices services_;
+    frmMainLogic logic_;
+    int pressed_ = -1;         // the control a left press began on
+    bool closeAsked_ = false;  // closed from the title bar during a run
+    bool unloaded_ = false;
+};
+
+}  // namespace duplexa::win32
