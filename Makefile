@@ -2,9 +2,10 @@
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 WIN_BUILD  ?= build-windows
+WIN32_BUILD ?= build-windows-x86
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows format-check bench clean
+.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows windows screenshots-windows format-check bench clean
 
 all: build
 
@@ -44,10 +45,23 @@ screenshots: build
 deps-windows:
 	@scripts/install-deps.sh windows
 
-# Cross build of everything but the Qt window, tested under Wine.
+# Cross build of everything but the Qt window (the Win32 window instead), tested under Wine.
 $(WIN_BUILD)/CMakeCache.txt: | deps-windows
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DDUPLEXA_WITH_WINDOW=OFF
+
+$(WIN32_BUILD)/CMakeCache.txt: | deps-windows
+	cmake -S . -B $(WIN32_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DDUPLEXA_WITH_WINDOW=OFF
+
+# The Windows program for 64-bit and 32-bit Windows, each one self-contained .exe.
+windows: deps-windows $(WIN_BUILD)/CMakeCache.txt $(WIN32_BUILD)/CMakeCache.txt
+	cmake --build $(WIN_BUILD) --target duplexa -j $(JOBS)
+	cmake --build $(WIN32_BUILD) --target duplexa -j $(JOBS)
+	mkdir -p dist/windows
+	cp $(WIN_BUILD)/window/win32/duplexa.exe dist/windows/duplexa.exe
+	cp $(WIN32_BUILD)/window/win32/duplexa.exe dist/windows/duplexa-x86.exe
+	scripts/check-windows-imports.sh dist/windows/duplexa.exe dist/windows/duplexa-x86.exe
 
 test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
@@ -61,4 +75,4 @@ bench: build
 	scripts/bench.sh $(BUILD)/bench/duplexa-bench
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(WIN_BUILD) $(WIN32_BUILD) dist/windows
