@@ -1,0 +1,257 @@
+// The Win32 window on real controls: what the handlers do, read back through the Win32 API.
+
+#include <array>
+
+#include "runtime/file_table.h"
+#include "win32_form_fixture.h"
+#include "window/design/frm_main_design.h"
+#include "window/logic/maker.h"
+#include "window/win32/wide_text.h"
+
+namespace duplexa::test {
+namespace {
+
+using win32::Widen;
+
+constexpr COLORREF kGreenPixel = RGB(0, 0xC0, 0);
+constexpr COLORREF kRedPixel = RGB(0xFF, 0, 0);
+
+class Win32WindowTest : public Win32FormTest {
+  protected:
+    // Both files dropped through real file lists, each at the middle of its box.
+    void DropBoth(const std::string& first, const std::string& second) {
+        for (int box = 0; box < 2; ++box) {
+            const RECT place = PlaceOf(Box(box));
+            const POINT middle{(place.right - place.left) / 2, (place.bottom - place.top) / 2};
+            DropOn(Box(box), {Widen(box == 0 ? first : second)}, middle);
+        }
+    }
+    HWND Box(int box) const { return Real(box == 0 ? "lblFile0" : "lblFile1"); }
+    void Press(const char* button) { SendMessageW(Real(button), BM_CLICK, 0, 0); }
+    std::string Result() { return form().Caption(Control::lblResult); }
+    // A point of the result sign, in the window: the upper bar, or the stroke below the bars.
+    COLORREF SignPixel(float x, float y) {
+        return PixelAt(form().Left(Control::frResult) + x, form().Top(Control::frResult) + y);
+    }
+    void ExpectPlaceAsHandlersSee(Control control, const char* name) {
+        const RECT place = PlaceOf(Real(name));
+        EXPECT_EQ(place.left, form().Left(control)) << name;
+        EXPECT_EQ(place.top, form().Top(control)) << name;
+        EXPECT_EQ(place.right - place.left, form().Width(control)) << name;
+        EXPECT_EQ(place.bottom - place.top, form().Height(control)) << name;
+    }
+};
+
+TEST_F(Win32WindowTest, StartsAsDesignedOnRealControls) {
+    Open();
+    HWND window = form().Handle();
+    EXPECT_EQ(TextOf(window), L"Duplexa");
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 473);
+    EXPECT_EQ(client.bottom, 336);
+    RECT outer{};
+    RECT work{};
+    GetWindowRect(window, &outer);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs((outer.left + outer.right) - (work.left + work.right)), 1);
+    EXPECT_LE(std::abs((outer.top + outer.bottom) - (work.top + work.bottom)), 1);
+
+    const struct {
+        const char* name;
+        const wchar_t* text;
+        bool enabled;
+    } real[] = {
+        {"lblFile0", L"Drag and drop the first file here", true},
+        {"lblFile1", L"Drag and drop the second file here", true},
+        {"comCompare", L"Compare", false},
+        {"ComClose", L"Close", true},
+    };
+    for (const auto& control : real) {
+        EXPECT_EQ(TextOf(Real(control.name)), control.text) << control.name;
+        EXPECT_EQ(IsWindowEnabled(Real(control.name)) != FALSE, control.enabled) << control.name;
+    }
+    const RECT close = PlaceOf(Real("ComClose"));
+    EXPECT_EQ(close.left, 376);
+    EXPECT_EQ(close.top, 304);
+    EXPECT_EQ(close.right, 376 + 81);
+    EXPECT_EQ(close.bottom, 304 + 25);
+    ExpectPlaceAsHandlersSee(Control::lblFile_0, "lblFile0");
+    ExpectPlaceAsHandlersSee(Control::lblFile_1, "lblFile1");
+    ExpectPlaceAsHandlersSee(Control::cmdOrder1, "cmdOrder1");
+
+    // Tab walks the focus order; the disabled Compare is passed over.
+    HWND focus = GetNextDlgTabItem(window, nullptr, FALSE);
+    for (const char* name : {"ComClose", "cmdOrder1", "cmdOrder2", "lblFile0", "lblFile1"}) {
+        EXPECT_EQ(focus, Real(name)) << name;
+        focus = GetNextDlgTabItem(window, focus, FALSE);
+    }
+
+    // Header band, the separator with its light edge, the window's face, the resting sign.
+    EXPECT_EQ(PixelAt(300, 20), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(10, 295), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(PixelAt(10, 296), RGB(255, 255, 255));
+    EXPECT_EQ(PixelAt(470, 333), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(SignPixel(20, 20), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(Win32WindowTest, EachVerdictInBothLanguages) {
+    const auto bytes = PatternBytes(3000);
+    auto twelveOff = bytes;
+    for (int i = 0; i < 12; ++i) {
+        twelveOff[static_cast<std::size_t>(i * 100)] ^= 0x5A;
+    }
+    const std::vector<std::uint8_t> shorter(bytes.begin(), bytes.end() - 1);
+    const struct {
+        int language;
+        const std::vector<std::uint8_t>& second;
+        const char* result;
+        COLORREF bar;
+        bool struck;
+    } cases[] = {
+        {1, bytes, "They are exactly the same.", kGreenPixel, false},
+        {0, bytes, "A két fájl egyezik egymással.", kGreenPixel, false},
+        {1, twelveOff, "Differ in 12 bytes of the total 3000 ! (0%)", kRedPixel, true},
+        {0, twelveOff, "Eltér 12 bájtban az összes 3000 bájtból ! (0%)", kRedPixel, true},
+        {1, shorter, "Different file size!", kRedPixel, true},
+        {0, shorter, "Nem egyezik a fájlméret!", kRedPixel, true},
+    };
+    int round = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result);
+        Open();
+        form().logic().ApplyLanguage(c.language);
+        const std::string tag = std::to_string(round++);
+        DropBoth(dir.Write("a" + tag + ".bin", bytes), dir.Write("b" + tag + ".bin", c.second));
+        EXPECT_EQ(TextOf(Box(1)), Widen("b" + tag + ".bin"));
+        EXPECT_EQ(
+            PixelAt(form().Left(Control::lblFile_0) + 100, form().Top(Control::lblFile_0) + 40),
+            RGB(200, 255, 200));
+        ASSERT_TRUE(IsWindowEnabled(Real("comCompare")));
+        Press("comCompare");
+        EXPECT_EQ(Result(), c.result);
+        EXPECT_EQ(SignPixel(30, 20), c.bar);
+        EXPECT_EQ(SignPixel(20, 55) == kRedPixel, c.struck);
+        EXPECT_EQ(TextOf(Real("comCompare")), L"Compare");
+        EXPECT_EQ(Files().FreeFile(), 1);  // both files closed again
+    }
+}
+
+TEST_F(Win32WindowTest, DropsTakeTheFirstWideNamedFileOnlyWhereAndWhenTheBoxTakesDrops) {
+    Open();
+    const std::string named = dir.Write("ünnep ő.bin", "abc");
+    const std::string other = dir.Write("other.bin", "abc");
+    DropOn(Box(0), {Widen(named), Widen(other)}, {10, 10});
+    EXPECT_EQ(TextOf(Box(0)), L"ünnep ő.bin");
+    // A point outside the box is no drop on it.
+    DropOn(Box(1), {Widen(other)}, {-5, 10});
+    EXPECT_EQ(TextOf(Box(1)), L"Drag and drop the second file here");
+    // Copied files pasted into a box are taken as a drop.
+    CopyFiles({Widen(other)});
+    SendMessageW(Box(1), WM_PASTE, 0, 0);
+    EXPECT_EQ(TextOf(Box(1)), L"other.bin");
+    // During a run the boxes take nothing.
+    form().SetDropMode(1, DropMode::None);
+    DropOn(Box(1), {Widen(named)}, {10, 10});
+    SendMessageW(Box(1), WM_PASTE, 0, 0);
+    EXPECT_EQ(TextOf(Box(1)), L"other.bin");
+    EXPECT_EQ(GetWindowLongW(Box(1), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+}
+
+TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
+    Open();
+    const auto bytes = PatternBytes(8 << 20);
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", bytes));
+    // The press waits in the queue for the run's first turn of the message loop.
+    PostMessageW(Real("comCompare"), BM_CLICK, 0, 0);
+    Press("comCompare");
+    EXPECT_EQ(Result(), "Cancelled by user.");
+    EXPECT_FALSE(form().state().isRunning);
+    EXPECT_TRUE(IsWindowEnabled(Real("ComClose")));
+    EXPECT_EQ(GetWindowLongW(Box(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, WS_EX_ACCEPTFILES);
+}
+
+TEST_F(Win32WindowTest, ClosingDuringARunStopsItStoresTheLayoutOnceAndEndsWithZero) {
+    Open();
+    const auto bytes = PatternBytes(8 << 20);
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", bytes));
+    HWND window = form().Handle();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    Press("comCompare");
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(form().Unloaded());
+    EXPECT_EQ(sandbox.StoredLayout(), (Bytes{2, 0}));
+    EXPECT_EQ(Files().FreeFile(), 1);
+    int exitCode = -1;
+    EXPECT_TRUE(Pump(&exitCode));
+    EXPECT_EQ(exitCode, 0);
+}
+
+TEST_F(Win32WindowTest, HoverFollowsTheRealPointerAndTheTimerClearsItOutsideTheWindow) {
+    Open();
+    POINT flag{static_cast<LONG>(form().Left(Control::imgLangENG)) + 10,
+               static_cast<LONG>(form().Top(Control::imgLangENG)) + 10};
+    ClientToScreen(form().Handle(), &flag);
+    SetCursorPos(flag.x, flag.y);
+    ASSERT_TRUE(PumpUntil([&] { return form().state().hoverTarget == 1; }));
+    EXPECT_NE(PixelAt(form().Left(Control::imgLangENG) + 10, form().Top(Control::imgLangENG) + 10),
+              0u);
+    // Straight off the window, crossing no background: the next tick notices.
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return form().state().hoverTarget == 0; }));
+}
+
+TEST_F(Win32WindowTest, TheLinkOpensTheHomePageOncePerDoubleClick) {
+    Open();
+    const float x = form().Left(Control::lblHomepage) + 50;
+    const float y = form().Top(Control::lblHomepage) + 8;
+    ClickAt(x, y);
+    ClickAt(x, y, 2);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].address, kHomepageAddress);
+    EXPECT_EQ(opened[0].owner, form().WindowHandle());
+}
+
+TEST_F(Win32WindowTest, CloseStoresTheLayoutInTheRegistryAndARestartReadsItBack) {
+    Open();
+    Press("cmdOrder1");
+    ExpectPlaceAsHandlersSee(Control::lblFile_1, "lblFile1");
+    ExpectPlaceAsHandlersSee(Control::comCompare, "comCompare");
+    const RECT sideBySide = PlaceOf(Real("lblFile1"));
+    form().logic().imgLangHUN_hl_Click();
+    Press("ComClose");
+    int exitCode = -1;
+    EXPECT_TRUE(Pump(&exitCode));
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(sandbox.StoredLayout(), (Bytes{1, 0}));
+
+    Open();
+    const RECT again = PlaceOf(Real("lblFile1"));
+    EXPECT_EQ(again.left, sideBySide.left);
+    EXPECT_EQ(again.top, sideBySide.top);
+    EXPECT_EQ(TextOf(Real("ComClose")), L"Bezár");
+}
+
+TEST_F(Win32WindowTest, ProgramFileCarriesVersionProductAndMaker) {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::vector<char> record(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(record.size()), record.data()));
+    for (const auto& [field, expected] :
+         std::array<std::pair<const wchar_t*, const wchar_t*>, 3>{{{L"ProductName", L"Duplexa"},
+                                                                   {L"CompanyName", L"Veltrimo"},
+                                                                   {L"FileVersion", L"1.3.0"}}}) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + field;
+        ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&value),
+                                   &length));
+        EXPECT_EQ(std::wstring(value), expected);
+    }
+}
+
+}  // namespace
+}  // namespace duplexa::test
