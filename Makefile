@@ -67,6 +67,11 @@ test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 	scripts/run-wine-tests.sh $(WIN_BUILD) -j $(JOBS)
 
+# The same pictures of the Win32 window under Wine, into screenshots/windows/.
+screenshots-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
+	cmake --build $(WIN_BUILD) --target duplexa-screenshots -j $(JOBS)
+	scripts/wine-screenshots.sh $(WIN_BUILD) screenshots/windows
+
 # Fails when a source file differs from what clang-format makes of it.
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

@@ -40,6 +40,8 @@ class frmMain final : public FormView, private BoxFileSink {
     // The real window of a box or button, by its name in the design table.
     HWND ControlWindow(const std::string& name) const;
     bool Unloaded() const { return unloaded_; }
+    // Files given to a box by a drop, Ctrl+V or the file dialog; taken while it takes drops.
+    void FilesGiven(HWND box, const std::vector<std::string>& paths) override;
 
     // What the run and the drop do to the window.
     void SetResultCaption(const std::string& text) override;
@@ -93,7 +95,6 @@ class frmMain final : public FormView, private BoxFileSink {
 
     void comCompare_Click();
     void SwitchLanguage(void (frmMainLogic::*click)());
-    void FilesGiven(HWND box, const std::vector<std::string>& paths) override;
 
     int Index(Control control) const;
     int Index(const std::string& name) const;

@@ -1,0 +1,218 @@
+// Writes pictures of the Win32 window in the states make screenshots shows the Qt window in:
+//   duplexa-screenshots OUTPUT_FOLDER
+
+#include <objbase.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "window/win32/frm_main.h"
+#include "window/win32/window_picture.h"
+
+namespace {
+
+using duplexa::win32::frmMain;
+namespace fs = std::filesystem;
+
+std::vector<char> Pattern(std::size_t size) {
+    std::vector<char> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + 7) & 0xFF);
+    }
+    return bytes;
+}
+
+std::string Write(const fs::path& folder, const std::wstring& name,
+                  const std::vector<char>& bytes) {
+    const fs::path path = folder / name;
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) {
+            duplexa::win32::Dispatch(GetActiveWindow(), message);
+        }
+    }
+}
+
+class Shooter {
+  public:
+    explicit Shooter(fs::path folder) : folder_(std::move(folder)) {}
+
+    // A fresh window after a first start (English, stacked), on a settings key of its own that
+    // is deleted afterwards, handed to prepare, then saved as name.png unless prepare saved it
+    // itself while the window was busy (then it returns false).
+    void Shoot(const std::wstring& name, const std::function<bool(frmMain&)>& prepare) {
+        const std::string key =
+            "Software\\Veltrimo-screenshots-" + std::to_string(GetCurrentProcessId());
+        {
+            duplexa::frmMainServices services;
+            services.settingsKey = key;
+            frmMain form(std::move(services));
+            form.Form_Load();
+            form.ShowCentred();
+            Pump();
+            if (prepare(form)) {
+                Save(form, name);
+            }
+        }
+        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+        Pump();
+    }
+
+    void Save(frmMain& form, const std::wstring& name) {
+        Pump();
+        const fs::path path = folder_ / (name + L".png");
+        if (!duplexa::win32::SaveWindowPicture(form.Handle(), path.wstring())) {
+            std::fwprintf(stderr, L"cannot save %ls\n", path.c_str());
+            ok_ = false;
+            return;
+        }
+        std::wprintf(L"%ls\n", path.c_str());
+    }
+
+    bool ok() const { return ok_; }
+
+  private:
+    fs::path folder_;
+    bool ok_ = true;
+};
+
+void Drop(frmMain& form, int box, const std::string& path) {
+    form.FilesGiven(form.ControlWindow(box == 0 ? "lblFile0" : "lblFile1"), {path});
+}
+
+void Press(frmMain& form, const char* button) {
+    SendMessageW(form.ControlWindow(button), BM_CLICK, 0, 0);
+}
+
+// The progress picture is taken by a timer tick during the run's turns of the message loop,
+// past the middle of the files; then the run is stopped.
+frmMain* runningForm = nullptr;
+Shooter* runningShooter = nullptr;
+
+void CALLBACK DuringRun(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (runningForm == nullptr || runningForm->state().blockStart <= (32 << 20)) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    frmMain& form = *std::exchange(runningForm, nullptr);
+    runningShooter->Save(form, L"8-progress");
+    Press(form, "comCompare");  // Stop
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fputs("usage: duplexa-screenshots OUTPUT_FOLDER\n", stderr);
+        return 2;
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const fs::path out = argv[1];
+    fs::create_directories(out);
+    const fs::path dir =
+        fs::temp_directory_path() / ("duplexa-shots-" + std::to_string(GetCurrentProcessId()));
+    fs::create_directories(dir);
+    fs::create_directories(dir / "photos");
+
+    const std::vector<char> pattern = Pattern(3000);
+    std::vector<char> changed = pattern;
+    for (std::size_t i = 0; i < 12; ++i) {
+        changed[i * 200] = static_cast<char>(~changed[i * 200]);
+    }
+    const std::string first = Write(dir, L"report-2023.pdf", pattern);
+    const std::string copy = Write(dir, L"report-2023 (copy).pdf", pattern);
+    const std::string edited = Write(dir, L"report-2023 edited.pdf", changed);
+    const std::string shorter = Write(dir, L"report-2023 draft.pdf",
+                                      std::vector<char>(pattern.begin(), pattern.begin() + 2000));
+    const std::string big1 = Write(dir, L"disk-image-a.iso", std::vector<char>(64 << 20, 'x'));
+    const std::string big2 = Write(dir, L"disk-image-b.iso", std::vector<char>(64 << 20, 'x'));
+    const std::string folder = (dir / "photos").string();
+
+    // The pointer rests off the windows, so that only the pictures that say so show a highlight.
+    SetCursorPos(0, 0);
+    Shooter shooter{out};
+    const auto compare = [](frmMain& form) { Press(form, "comCompare"); };
+    shooter.Shoot(L"1-start", [](frmMain&) { return true; });
+    shooter.Shoot(L"2-dropped", [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, copy);
+        return true;
+    });
+    shooter.Shoot(L"3-identical", [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, copy);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(L"4-different", [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(L"5-size-differs", [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, shorter);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(L"6-same-file", [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, first);
+        return true;
+    });
+    shooter.Shoot(L"7-unusable", [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, folder);
+        return true;
+    });
+    shooter.Shoot(L"9-side-by-side", [&](frmMain& form) {
+        Press(form, "cmdOrder1");
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(L"10-hungarian", [&](frmMain& form) {
+        form.logic().ApplyLanguage(0);
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
+        return true;
+    });
+    shooter.Shoot(L"11-hungarian-side-by-side", [&](frmMain& form) {
+        form.logic().ApplyLanguage(0);
+        Press(form, "cmdOrder1");
+        Drop(form, 0, first);
+        form.logic().lblHomepage_MouseMove();  // the pointer over the link
+        return true;
+    });
+    shooter.Shoot(L"8-progress", [&](frmMain& form) {
+        Drop(form, 0, big1);
+        Drop(form, 1, big2);
+        runningForm = &form;
+        runningShooter = &shooter;
+        SetTimer(nullptr, 0, USER_TIMER_MINIMUM, DuringRun);
+        compare(form);
+        if (runningForm != nullptr) {
+            std::fputs("the run ended before a picture of its progress was taken\n", stderr);
+            runningForm = nullptr;
+        }
+        return false;
+    });
+    fs::remove_all(dir);
+    CoUninitialize();
+    return shooter.ok() ? 0 : 1;
+}
