@@ -31,9 +31,13 @@ OleColour DefaultBack(ControlKind kind) {
 
 }  // namespace
 
+// An opaque label is a static control, so screen readers find its text; a see-through one
+// stays drawn by the window, which alone knows what lies behind it.
 bool FormControl::IsWindowed() const {
     const ControlKind k = kind();
-    return k == ControlKind::DropBox || k == ControlKind::Button || k == ControlKind::PictureButton;
+    return k == ControlKind::DropBox || k == ControlKind::Button ||
+           k == ControlKind::PictureButton ||
+           (k == ControlKind::Label && (design->flags & kTransparentBack) == 0);
 }
 
 FormControls::FormControls(std::span<const ControlDesign> designs) {

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's controls as the Win32 window holds them: every row of the design table with
-// the place, caption, colours and states it has now. Boxes and buttons are real child windows;
-// labels, images, shapes, lines and the frame are drawn by the window itself, as the original's
-// lightweight controls were, so that they stack exactly as designed.
+// the place, caption, colours and states it has now. Boxes, buttons and opaque labels are real
+// child windows; images, shapes, lines, the frame and see-through labels are drawn by the
+// window itself, as the original's lightweight controls were, so that they stack as designed.
 
 #include <memory>
 #include <span>
@@ -35,7 +35,7 @@ struct FormControl {
     bool underline = false;
     DropMode dropMode = DropMode::Manual;
     std::unique_ptr<Picture> picture;
-    HWND window = nullptr;   // boxes and buttons
+    HWND window = nullptr;   // boxes, buttons and opaque labels
     HBRUSH brush = nullptr;  // a box's back colour, as its window asks for it
     HICON icon = nullptr;    // a picture button's picture
 

@@ -15,6 +15,8 @@ void Fill(HDC dc, const RECT& rect, OleColour colour) {
     DeleteObject(brush);
 }
 
+}  // namespace
+
 void PaintLabel(HDC dc, const FormControl& label, const RECT& rect, FontCache& fonts,
                 const Scale& scale) {
     if ((label.design->flags & kTransparentBack) == 0) {
@@ -30,6 +32,8 @@ void PaintLabel(HDC dc, const FormControl& label, const RECT& rect, FontCache& f
               align | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     SelectObject(dc, old);
 }
+
+namespace {
 
 void PaintLine(HDC dc, const FormControl& line, const LogicalRect& container, const Scale& scale) {
     const LineDesign& ends = line.design->line;

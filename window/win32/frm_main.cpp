@@ -94,14 +94,22 @@ void frmMain::CreateChildWindows() {
         }
         const bool box = control.kind() == ControlKind::DropBox;
         const bool picture = control.kind() == ControlKind::PictureButton;
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-        style |= box ? ES_MULTILINE | ES_READONLY
-                     : BS_PUSHBUTTON | BS_MULTILINE | (picture ? BS_ICON : 0);
-        control.window =
-            CreateWindowExW(box ? WS_EX_CLIENTEDGE : 0, box ? L"EDIT" : L"BUTTON",
-                            Widen(control.caption).c_str(), style, 0, 0, 0, 0, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
-                            instance, nullptr);
+        const bool label = control.kind() == ControlKind::Label;
+        // A label draws itself as the window would and, without SS_NOTIFY, lets the mouse
+        // through to the window, whose hover and click handlers serve it.
+        DWORD style = WS_CHILD | WS_VISIBLE;
+        if (label) {
+            style |= SS_OWNERDRAW;
+        } else if (box) {
+            style |= WS_TABSTOP | ES_MULTILINE | ES_READONLY;
+        } else {
+            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | (picture ? BS_ICON : 0);
+        }
+        const wchar_t* windowClass = label ? L"STATIC" : box ? L"EDIT" : L"BUTTON";
+        control.window = CreateWindowExW(
+            box ? WS_EX_CLIENTEDGE : 0, windowClass, Widen(control.caption).c_str(), style, 0, 0, 0,
+            0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+            instance, nullptr);
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(formFont), FALSE);
         EnableWindow(control.window, control.enabled);
         PlaceWindow(index);
@@ -109,7 +117,7 @@ void frmMain::CreateChildWindows() {
             RefreshBoxBrush(index);
             DragAcceptFiles(control.window, TRUE);
             MakeDropBox(control.window, *this);
-        } else {
+        } else if (!label) {
             MakeSingleClickButton(control.window);
         }
         if (picture && control.picture != nullptr) {
@@ -179,6 +187,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             OnCommand(wParam);
             return 0;
+        case WM_DRAWITEM:
+            OnDrawLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_TIMER:
             if (wParam == kHoverTimer) {
                 logic_.tmrLang_Timer();
@@ -228,6 +239,13 @@ void frmMain::OnPaint() {
     DeleteObject(bitmap);
     DeleteDC(buffer);
     EndPaint(window_, &paint);
+}
+
+void frmMain::OnDrawLabel(const DRAWITEMSTRUCT& item) {
+    const int index = controls_.IndexOf(item.hwndItem);
+    if (index >= 0) {
+        PaintLabel(item.hDC, controls_.at(index), item.rcItem, fonts_, scale_);
+    }
 }
 
 int frmMain::HitTest(LPARAM where) const {
@@ -375,6 +393,10 @@ void frmMain::Repaint(int index) {
     if (window_ == nullptr) {
         return;
     }
+    if (HWND own = controls_.at(index).window; own != nullptr) {
+        InvalidateRect(own, nullptr, FALSE);
+        return;
+    }
     const RECT area = PaintedArea(controls_, index, scale_);
     InvalidateRect(window_, &area, FALSE);
 }
@@ -399,6 +421,9 @@ void frmMain::FitToCaption(int index) {
     Repaint(index);
     label.place.width = static_cast<float>(size.right - size.left);
     label.place.height = static_cast<float>(size.bottom - size.top);
+    if (label.window != nullptr) {
+        PlaceWindow(index);
+    }
     Repaint(index);
 }
 
@@ -414,9 +439,7 @@ void frmMain::RefreshBoxBrush(int index) {
 // What the run and the drop do to the window.
 
 void frmMain::SetResultCaption(const std::string& text) {
-    const int index = Index(Control::lblResult);
-    controls_.at(index).caption = text;
-    Repaint(index);
+    SetCaption(Control::lblResult, text);
 }
 
 void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
@@ -538,6 +561,9 @@ void frmMain::SetCaption(Control control, const std::string& caption) {
             break;
         case ControlKind::Label:
             target.caption = caption;
+            if (target.window != nullptr) {
+                SetWindowTextW(target.window, Widen(caption).c_str());
+            }
             if ((target.design->flags & kAutoSize) != 0) {
                 FitToCaption(index);
             }

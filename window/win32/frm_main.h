@@ -89,6 +89,7 @@ class frmMain final : public FormView, private BoxFileSink {
     void OnMouseMove(LPARAM where);
     void OnMouseUp(LPARAM where);
     void OnCommand(WPARAM wParam);
+    void OnDrawLabel(const DRAWITEMSTRUCT& item);
     LRESULT OnBoxColour(HDC dc, HWND box);
     void OnClose();
     void OnDestroy();
