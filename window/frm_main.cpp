@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringList>
 #include <QStyle>
 #include <QTimer>
 #include <optional>
@@ -76,8 +75,9 @@ void frmMain::ConnectHandlers() {
     connect(c.comCompare, &QPushButton::clicked, this, &frmMain::comCompare_Click);
     connect(c.ComClose, &QPushButton::clicked, this, &frmMain::ComClose_Click);
     for (int box = 0; box < 2; ++box) {
-        connect(&Box(box), &DropBox::filesDropped, this,
-                [this, box](const QStringList& paths) { lblFile_Dropped(box, paths); });
+        connect(
+            &Box(box), &DropBox::filesDropped, this,
+            [this, box](const std::vector<std::string>& paths) { lblFile_Dropped(box, paths); });
     }
     connect(c.cmdOrder1, &QPushButton::clicked, this, [this] { logic_.cmdOrder1_Click(); });
     connect(c.cmdOrder2, &QPushButton::clicked, this, [this] { logic_.cmdOrder2_Click(); });
@@ -166,13 +166,8 @@ void frmMain::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), ToQColor(kFormBackColour));
 }
 
-void frmMain::lblFile_Dropped(int index, const QStringList& paths) {
-    std::vector<std::string> files;
-    files.reserve(static_cast<std::size_t>(paths.size()));
-    for (const QString& path : paths) {
-        files.push_back(path.toStdString());
-    }
-    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(index), files);
+void frmMain::lblFile_Dropped(int index, const std::vector<std::string>& paths) {
+    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(index), paths);
 }
 
 ShapeWidget& frmMain::ShapeControl(Shape shape) const {

@@ -2,9 +2,10 @@
 // The program's one window. It owns the shared window state, the comparison run and the drop
 // handler, and lends them its controls through the view interfaces.
 
-#include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/comparison_run.h"
 #include "core/window_state.h"
@@ -108,7 +109,7 @@ class frmMain final : public QWidget, public FormView {
   private:
     // The one place where a closing window says goodbye; runs exactly once.
     void Form_Unload();
-    void lblFile_Dropped(int index, const QStringList& paths);
+    void lblFile_Dropped(int index, const std::vector<std::string>& paths);
     void ConnectHandlers();
     // A flag's click: the language switches, and the result line shows it at once.
     void SwitchLanguage(void (frmMainLogic::*click)());

@@ -132,6 +132,24 @@ TEST_F(FrmMainRunTest, AFileThatGrewPastTheLimitAfterItsDropIsTooBig) {
     ExpectIdleAfterRun();
 }
 
+#ifndef _WIN32
+TEST_F(FrmMainRunTest, ANameThatIsNotUtf8IsDroppedOpenedAndCompared) {
+    const auto bytes = test::PatternBytes(3000);
+    const std::string odd = File("\xff\xfe.bin", bytes);
+    QMimeData data;
+    data.setUrls(
+        {QUrl::fromEncoded("file://" + QByteArray::fromStdString(odd).toPercentEncoding("/"))});
+    EXPECT_TRUE(DropData(Box(0), data).dropAccepted);
+    EXPECT_EQ(Box(0).backColour(), kLightGreen);
+    EXPECT_EQ(Box(0).text(), QStringLiteral("\uFFFD\uFFFD.bin"));  // shown as best it can be
+
+    Drop(1, File("b.bin", bytes));
+    c.comCompare->click();
+    EXPECT_EQ(Result(), QStringLiteral("They are exactly the same."));
+    ExpectIdleAfterRun();
+}
+#endif
+
 TEST_F(FrmMainRunTest, SameFileAndUnusableFileAreTurnedAwayAtTheDrop) {
     const std::string path = File("a.bin", test::PatternBytes(100));
     Drop(0, path);
