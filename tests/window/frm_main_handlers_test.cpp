@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "core/language.h"
 #include "program_loop.h"
@@ -93,6 +95,13 @@ class FrmMainHandlersTest : public testing::Test {
     }
     void MoveToBackground() { QTest::mouseMove(form.get(), QPoint(300, 40)); }  // the band
     void Click(QWidget& control) { QTest::mouseClick(&control, Qt::LeftButton); }
+    // As the window system delivers one: a click, then a press, its double-click and a release.
+    void DoubleClick(QWidget& control) {
+        Click(control);
+        QTest::mousePress(&control, Qt::LeftButton);
+        QTest::mouseDClick(&control, Qt::LeftButton);
+        QTest::mouseRelease(&control, Qt::LeftButton);
+    }
 
     test::SettingsSandbox settings;  // first: the window reads and stores through it
     FakePointer* pointer = nullptr;
@@ -194,6 +203,24 @@ TEST_F(FrmMainHandlersTest, TheLinkStaysLitOverOtherControlsAndOpensTheHomePageO
     MoveToBackground();
     EXPECT_EQ(c().lblHomepage->foreColour(), kLinkBlue);
     EXPECT_FALSE(c().lblHomepage->font().underline());
+}
+
+TEST_F(FrmMainHandlersTest, ADoubleClickOnTheLinkOrAPaleFlagActsOnceAndTheNextClickAgain) {
+    Start();
+    MoveTo(*c().lblHomepage);
+    DoubleClick(*c().lblHomepage);
+    EXPECT_EQ(opener->opened.size(), 1u);
+    Click(*c().lblHomepage);
+    EXPECT_EQ(opener->opened.size(), 2u);
+
+    for (const auto& [flag, pale] : {std::pair{c().imgLangHUN, c().imgLangHUN_hl},
+                                     std::pair{c().imgLangENG, c().imgLangENG_hl}}) {
+        MoveTo(*flag);
+        const QSignalSpy switches(pale, &ImageBox::clicked);
+        DoubleClick(*pale);
+        EXPECT_EQ(switches.count(), 1) << pale->objectName().toStdString();
+    }
+    MoveToBackground();  // the pointer stays where a test leaves it
 }
 
 TEST_F(FrmMainHandlersTest, TheTimerClearsAHighlightOnceThePointerReachesTheRightOrBottomEdge) {
