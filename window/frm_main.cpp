@@ -162,6 +162,12 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// Only the window as a whole: moving onto one of its controls is no leave.
+void frmMain::leaveEvent(QEvent* event) {
+    logic_.Form_MouseLeave();
+    QWidget::leaveEvent(event);
+}
+
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), ToQColor(kFormBackColour));
 }

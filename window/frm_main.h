@@ -105,6 +105,7 @@ class frmMain final : public QWidget, public FormView {
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     // The one place where a closing window says goodbye; runs exactly once.

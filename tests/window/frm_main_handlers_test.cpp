@@ -183,6 +183,20 @@ TEST_F(FrmMainHandlersTest, PointerMovesHighlightAFlagUntilTheBackgroundIsReache
     EXPECT_EQ(form->state().hoverTarget, 0);
 }
 
+TEST_F(FrmMainHandlersTest, LeavingTheWindowClearsAHighlightWhereverThePointerIsReported) {
+    Start();
+    const QPoint stale = form->frameGeometry().center();  // as Wayland leaves it
+    pointer->x = stale.x();
+    pointer->y = stale.y();
+    MoveTo(*c().imgLangENG);
+    MoveTo(*c().lblHomepage);  // from one spot to another, not leaving the window
+    ASSERT_EQ(form->state().hoverTarget, 3);
+    QTest::mouseMove(form.get(), QPoint(form->width() + 40, 10));
+    EXPECT_EQ(form->state().hoverTarget, 0);
+    EXPECT_FALSE(c().lblHomepage->font().underline());
+    EXPECT_FALSE(c().tmrLang->isActive());
+}
+
 TEST_F(FrmMainHandlersTest, TheLinkStaysLitOverOtherControlsAndOpensTheHomePageOnce) {
     Start();
     MoveTo(*c().lblHomepage);
