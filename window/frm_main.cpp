@@ -68,6 +68,8 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
     controls_ = BuildFrmMainControls(*this);
     resultCaption_ = std::make_unique<CaptionThrottle>(*controls_.lblResult);
     ConnectHandlers();
+    goneWatch_ = WatchForWindowGone(
+        [this] { return static_cast<NativeWindowHandle>(internalWinId()); }, [this] { close(); });
 }
 
 void frmMain::ConnectHandlers() {

@@ -13,6 +13,7 @@
 #include "runtime/homepage_opener.h"
 #include "runtime/pointer_position.h"
 #include "runtime/qt/qt_event_pump.h"
+#include "runtime/qt/window_gone_watch.h"
 #include "settings/registry_common.h"
 #include "window/frm_main_controls.h"
 #include "window/logic/form_view.h"
@@ -126,6 +127,8 @@ class frmMain final : public QWidget, public FormView {
     frmMainServices services_;
     frmMainLogic logic_;
     std::unique_ptr<CaptionThrottle> resultCaption_;
+    // A window destroyed from outside ends the program as a close from the title bar does.
+    std::unique_ptr<WindowGoneWatch> goneWatch_;
     bool closeAsked_ = false;  // closed from the title bar during a run
     bool unloaded_ = false;
 };
