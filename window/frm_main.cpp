@@ -5,8 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <optional>
 #include <stdexcept>
@@ -17,6 +15,7 @@
 #include "window/auto_size_label.h"
 #include "window/caption_button.h"
 #include "window/caption_throttle.h"
+#include "window/centred_placement.h"
 #include "window/design_fonts.h"
 #include "window/drop_box.h"
 #include "window/frame_widget.h"
@@ -107,11 +106,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::ShowCentred() {
-    if (const QScreen* where = screen()) {
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        where->availableGeometry()));
-    }
-    show();
+    duplexa::ShowCentred(*this);
 }
 
 void frmMain::comCompare_Click() {

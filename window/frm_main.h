@@ -43,7 +43,7 @@ class frmMain final : public QWidget, public FormView {
 
     // Start-up, once, before the window is first shown.
     void Form_Load();
-    // Shows the window in the middle of its screen.
+    // Shows the window, frame included, in the middle of its screen.
     void ShowCentred();
 
     // Compare pressed: starts a run, or asks the run in progress to stop.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "support/temp_dir.h"
 #include "window/auto_size_label.h"
 #include "window/caption_button.h"
+#include "window/centred_placement.h"
 #include "window/drop_box.h"
 #include "window/frm_main.h"
 #include "window/image_box.h"
@@ -123,6 +125,15 @@ TEST_F(FrmMainHandlersTest, StartsInTheStoredLayoutAndLanguage) {
     EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
     EXPECT_EQ(c().lblFile[0]->text(), QStringLiteral("Dobd ide az első fájlt"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Duplexa"));
+}
+
+TEST_F(FrmMainHandlersTest, TheWindowOpensWithItsFrameCentredOnTheScreen) {
+    Start();
+    const QRect outer = form->frameGeometry();
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_EQ(outer.topLeft(), CentredFramePosition(screen, outer.size()));
+    // A framed window of the design's client size on a 1280 x 1024 screen.
+    EXPECT_EQ(CentredFramePosition({0, 0, 1280, 1024}, {475, 357}), QPoint(403, 334));
 }
 
 TEST_F(FrmMainHandlersTest, TheLayoutButtonsFollowTheLayoutLabelAsItSizesItself) {
