@@ -1,9 +1,11 @@
 #include "window/centred_placement.h"
 
+#include <QMargins>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace duplexa {
 namespace {
@@ -11,18 +13,20 @@ namespace {
 constexpr int kFrameLookInterval = 20;  // milliseconds
 constexpr int kFrameLooks = 50;         // a window manager frames a window well within a second
 
-bool Framed(const QWidget& window) {
-    return window.frameGeometry().size() != window.size();
+// Asked of the native window each time: the widget's own copy of the frame is refreshed only
+// by some later events.
+QMargins Frame(const QWidget& window) {
+    const QWindow* native = window.windowHandle();
+    return native != nullptr ? native->frameMargins() : QMargins();
 }
 
-// Places window centred with what is known of its frame; returns where the client area went.
-QPoint Centre(QWidget& window) {
-    if (const QScreen* screen = window.screen()) {
-        // move() places the outer corner of a window once its frame is known.
-        window.move(
-            CentredFramePosition(screen->availableGeometry(), window.frameGeometry().size()));
+void Centre(QWidget& window, const QMargins& frame) {
+    QWindow* native = window.windowHandle();
+    const QScreen* screen = window.screen();
+    if (native != nullptr && screen != nullptr) {
+        native->setFramePosition(
+            CentredFramePosition(screen->availableGeometry(), window.size().grownBy(frame)));
     }
-    return window.geometry().topLeft();
 }
 
 }  // namespace
@@ -33,20 +37,21 @@ QPoint CentredFramePosition(const QRect& available, const QSize& outer) {
 
 void ShowCentred(QWidget& window) {
     window.winId();  // some systems (Windows) know the frame once the native window exists
-    const QPoint placed = Centre(window);
+    const QMargins guessed = Frame(window);
+    Centre(window, guessed);
     window.show();
-    if (Framed(window)) {
-        return;
-    }
+    const QPoint placed = window.geometry().topLeft();
+
     auto* look = new QTimer(&window);
     look->setInterval(kFrameLookInterval);
     QObject::connect(look, &QTimer::timeout, &window,
-                     [&window, look, placed, left = kFrameLooks]() mutable {
-                         const bool framed = Framed(window);
-                         if (framed && window.geometry().topLeft() == placed) {
-                             Centre(window);
+                     [&window, look, guessed, placed, left = kFrameLooks]() mutable {
+                         const QMargins frame = Frame(window);
+                         const bool known = !frame.isNull();
+                         if (known && frame != guessed && window.geometry().topLeft() == placed) {
+                             Centre(window, frame);
                          }
-                         if (framed || --left == 0) {
+                         if (known || --left == 0) {
                              look->deleteLater();
                          }
                      });
