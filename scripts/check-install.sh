@@ -27,9 +27,10 @@ appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml"
 "$root/scripts/check-package-layout.py" "$work/prefix"
 
 step "build the Debian package"
-cmake --build "$build" --target package >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 deb=$build/duplexa_${version}-1_$(dpkg --print-architecture).deb
+rm -f "$deb"
+cmake --build "$build" --target package >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 [[ -f $deb ]] || fail "no package named ${deb#"$build"/}"
 depends=$(dpkg-deb --field "$deb" Depends)
 [[ $depends == *libqt6widgets6* ]] || fail "dependencies not read from the binary: '$depends'"
@@ -44,6 +45,11 @@ grep -v '^running with root privileges' "$work/lintian.log" || true
 step "unpack the package and check where its files are"
 dpkg-deb -x "$deb" "$work/root"
 "$root/scripts/check-package-layout.py" "$work/root/usr"
+# A new version needs its own release in the metadata and its own changelog entry.
+newest=$(grep -o -m1 '<release version="[^"]*"' "$work/root/usr/share/metainfo/$id.metainfo.xml")
+[[ $newest == "<release version=\"$version\"" ]] || fail "newest metadata release is not $version"
+entry=$(gzip -dc "$work/root/usr/share/doc/duplexa/changelog.Debian.gz" | sed -n 1p)
+[[ $entry == "duplexa ($version-1) "* ]] || fail "newest changelog entry is not $version-1"
 
 step "start the unpacked program"
 # Its own settings folder, so the check never touches the user's.
