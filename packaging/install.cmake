@@ -22,14 +22,19 @@ install(FILES ${PROJECT_SOURCE_DIR}/window/pictures/svg/scale64.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${DUPLEXA_APP_ID}.svg COMPONENT program)
 
-# The manual page, compressed without a time stamp as Debian wants it.
-configure_file(${DUPLEXA_PACKAGING_DIR}/duplexa.1.in ${CMAKE_BINARY_DIR}/packaging/duplexa.1 @ONLY)
-set(duplexa_manual ${CMAKE_BINARY_DIR}/packaging/duplexa.1.gz)
-add_custom_command(OUTPUT ${duplexa_manual}
-                   COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/packaging/duplexa.1 > ${duplexa_manual}
-                   DEPENDS ${CMAKE_BINARY_DIR}/packaging/duplexa.1 VERBATIM)
-add_custom_target(duplexa_manual ALL DEPENDS ${duplexa_manual})
-install(FILES ${duplexa_manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
+# Fills in NAME.in from packaging/ and compresses it into build/packaging/NAME.gz without a
+# time stamp, as Debian wants its manual pages and changelogs.
+function(duplexa_gzipped_file name)
+    set(plain ${CMAKE_BINARY_DIR}/packaging/${name})
+    configure_file(${DUPLEXA_PACKAGING_DIR}/${name}.in ${plain} @ONLY)
+    add_custom_command(OUTPUT ${plain}.gz COMMAND gzip -9 -n -c ${plain} > ${plain}.gz
+                       DEPENDS ${plain} VERBATIM)
+    add_custom_target(duplexa_${name}_gz ALL DEPENDS ${plain}.gz)
+endfunction()
+
+duplexa_gzipped_file(duplexa.1)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/duplexa.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+        COMPONENT program)
 
 # The licence in Debian's machine-readable form, made from LICENSE so the two cannot drift:
 # every line indented by one space, empty lines written as " .".

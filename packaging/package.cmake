@@ -3,16 +3,10 @@
 set(DUPLEXA_MAINTAINER "Veltrimo <duplexa@veltrimo.hu>"
     CACHE STRING "Maintainer named in the Debian package and its changelog")
 
-# Debian wants its changelog compressed without a time stamp, and only in the package.
-configure_file(${DUPLEXA_PACKAGING_DIR}/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog
-               @ONLY)
-set(duplexa_changelog ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz)
-add_custom_command(OUTPUT ${duplexa_changelog}
-                   COMMAND gzip -9 -n -c ${CMAKE_BINARY_DIR}/packaging/changelog > ${duplexa_changelog}
-                   DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog VERBATIM)
-add_custom_target(duplexa_changelog ALL DEPENDS ${duplexa_changelog})
-install(FILES ${duplexa_changelog} DESTINATION ${DUPLEXA_DOC_DIR} COMPONENT debian
-        EXCLUDE_FROM_ALL)
+# The Debian changelog goes into the package only, not into a plain install.
+duplexa_gzipped_file(changelog)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${DUPLEXA_DOC_DIR}
+        RENAME changelog.Debian.gz COMPONENT debian EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME duplexa)
