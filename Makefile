@@ -4,8 +4,10 @@ SAN_BUILD  ?= build-sanitize
 WIN_BUILD  ?= build-windows
 WIN32_BUILD ?= build-windows-x86
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 
-.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows windows screenshots-windows format-check bench clean
+.PHONY: all deps deps-windows deps-package build run screenshots test test-sanitize test-windows \
+	windows screenshots-windows format-check bench install package check-install clean
 
 all: build
 
@@ -44,6 +46,21 @@ screenshots: build
 
 deps-windows:
 	@scripts/install-deps.sh windows
+
+deps-package:
+	@scripts/install-deps.sh package
+
+# The program, its menu entry, icons and metadata under $(PREFIX), staged below $(DESTDIR) if set.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, $(BUILD)/duplexa_<version>-1_<arch>.deb.
+package: build deps-package
+	cmake --build $(BUILD) --target package
+
+# Validates the installed files and the package, then starts the program unpacked from it.
+check-install: build deps-package
+	scripts/check-install.sh $(BUILD)
 
 # Cross build of everything but the Qt window (the Win32 window instead), tested under Wine.
 $(WIN_BUILD)/CMakeCache.txt: | deps-windows

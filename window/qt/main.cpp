@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplexa"));
-    QApplication::setDesktopFileName(QStringLiteral("duplexa"));
+    QApplication::setDesktopFileName(QStringLiteral("hu.veltrimo.Duplexa"));
     QApplication::setWindowIcon(duplexa::ProgramIcon());
 
     duplexa::frmMain form;
