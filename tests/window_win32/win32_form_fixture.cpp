@@ -47,10 +47,10 @@ Win32FormTest::Win32FormTest() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 }
 
-void Win32FormTest::Open() {
+void Win32FormTest::Open(int dotsPerInch) {
     frmMainServices services{MakeSystemPointerPosition(), std::make_unique<RecordingOpener>(opened),
                              sandbox.Maker()};
-    auto form = std::make_unique<win32::frmMain>(std::move(services));
+    auto form = std::make_unique<win32::frmMain>(std::move(services), dotsPerInch);
     form->Form_Load();
     form->ShowCentred();
     form_ = std::move(form);

@@ -24,8 +24,8 @@ class Win32FormTest : public testing::Test {
   protected:
     Win32FormTest();
 
-    // A started, shown window on the sandbox's settings.
-    void Open();
+    // A started, shown window on the sandbox's settings, at the screen's scaling or another.
+    void Open(int dotsPerInch = 0);
     win32::frmMain& form() { return *form_; }
     HWND Real(const char* name) const { return form_->ControlWindow(name); }
 

@@ -1,6 +1,7 @@
 // The Win32 window on real controls: what the handlers do, read back through the Win32 API.
 
 #include <array>
+#include <cmath>
 
 #include "runtime/file_table.h"
 #include "win32_form_fixture.h"
@@ -239,6 +240,29 @@ TEST_F(Win32WindowTest, CloseStoresTheLayoutInTheRegistryAndARestartReadsItBack)
     EXPECT_EQ(again.left, sideBySide.left);
     EXPECT_EQ(again.top, sideBySide.top);
     EXPECT_EQ(TextOf(Real("ComClose")), L"Bezár");
+}
+
+TEST_F(Win32WindowTest, ScaledDisplaysDrawLargerWhileTheHandlersKeepTheirPixels) {
+    Open(96);
+    const float versionWidth = form().Width(Control::lblVersion);
+    for (const int dotsPerInch : {120, 144, 192}) {
+        SCOPED_TRACE(dotsPerInch);
+        Open(dotsPerInch);
+        const auto scaled = [&](int pixels) { return std::lround(pixels * dotsPerInch / 96.0); };
+        RECT client{};
+        GetClientRect(form().Handle(), &client);
+        EXPECT_EQ(client.right, scaled(473));
+        EXPECT_EQ(client.bottom, scaled(336));
+        const RECT close = PlaceOf(Real("ComClose"));
+        EXPECT_EQ(close.left, scaled(376));
+        EXPECT_EQ(close.top, scaled(304));
+        // Start-up placed the corner as at 96 dpi, with widths measured in the same pixels.
+        EXPECT_EQ(form().Left(Control::imgLangHUN), 448);
+        EXPECT_EQ(form().Left(Control::lblHomepage), 364);
+        EXPECT_EQ(form().Width(Control::lblVersion), versionWidth);
+        EXPECT_EQ(PixelAt(10, 295), GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_EQ(PixelAt(300, 20), RGB(255, 255, 255));
+    }
 }
 
 TEST_F(Win32WindowTest, ProgramFileCarriesVersionProductAndMaker) {

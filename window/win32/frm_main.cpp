@@ -3,6 +3,7 @@
 // DragAcceptFiles
 #include <shellapi.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -52,9 +53,9 @@ void RegisterWindowClass() {
 
 }  // namespace
 
-frmMain::frmMain(frmMainServices services)
+frmMain::frmMain(frmMainServices services, int dotsPerInch)
     : controls_(FrmMainControlDesigns()),
-      scale_{ScreenDotsPerInch()},
+      scale_{dotsPerInch > 0 ? dotsPerInch : ScreenDotsPerInch()},
       run_(state_, *this, pump_, Files()),
       fileDrop_(state_, *this, Files()),
       services_(std::move(services)),
@@ -121,7 +122,9 @@ void frmMain::CreateChildWindows() {
             MakeSingleClickButton(control.window);
         }
         if (picture && control.picture != nullptr) {
-            control.icon = control.picture->MakeIcon();
+            control.icon =
+                control.picture->MakeIcon(scale_.ToDevice(float(control.picture->Width())),
+                                          scale_.ToDevice(float(control.picture->Height())));
             SendMessageW(control.window, BM_SETIMAGE, IMAGE_ICON,
                          reinterpret_cast<LPARAM>(control.icon));
         }
@@ -404,23 +407,34 @@ void frmMain::Repaint(int index) {
 void frmMain::PlaceWindow(int index) {
     const FormControl& control = controls_.at(index);
     const RECT rect = scale_.ToDevice(controls_.InWindow(index));
-    MoveWindow(control.window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-               TRUE);
+    SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+    if ((control.design->flags & kAutoSize) != 0) {
+        // Text does not grow exactly with the scaling: the label keeps its 96-dpi size for the
+        // handlers, and its window takes what the caption needs on this screen.
+        const SIZE needed = CaptionSize(control, scale_.dotsPerInch);
+        size = {std::max(size.cx, needed.cx), std::max(size.cy, needed.cy)};
+    }
+    MoveWindow(control.window, rect.left, rect.top, size.cx, size.cy, TRUE);
 }
 
-void frmMain::FitToCaption(int index) {
-    FormControl& label = controls_.at(index);
+SIZE frmMain::CaptionSize(const FormControl& label, int dotsPerInch) {
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, fonts_.Get(FontOf(label), false, 96));
+    HGDIOBJ old = SelectObject(dc, fonts_.Get(FontOf(label), false, dotsPerInch));
     const std::wstring text = Widen(label.caption);
     RECT size{0, 0, 0, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &size,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
     DeleteDC(dc);
+    return {size.right - size.left, size.bottom - size.top};
+}
+
+void frmMain::FitToCaption(int index) {
+    FormControl& label = controls_.at(index);
+    const SIZE size = CaptionSize(label, 96);
     Repaint(index);
-    label.place.width = static_cast<float>(size.right - size.left);
-    label.place.height = static_cast<float>(size.bottom - size.top);
+    label.place.width = static_cast<float>(size.cx);
+    label.place.height = static_cast<float>(size.cy);
     if (label.window != nullptr) {
         PlaceWindow(index);
     }
@@ -635,10 +649,10 @@ OleColour frmMain::BackColour() const {
     return kFrmMainForm.backColour;
 }
 
+// The window cannot be resized: its inner width is the design's, in the handlers' pixels at
+// any scaling.
 float frmMain::ScaleWidth() const {
-    RECT client{};
-    GetClientRect(window_, &client);
-    return scale_.ToLogical(client.right);
+    return static_cast<float>(kFrmMainForm.clientWidth);
 }
 
 // The pointer position is in the same physical pixels, whatever the display scaling.

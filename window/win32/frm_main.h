@@ -22,7 +22,8 @@ namespace duplexa::win32 {
 
 class frmMain final : public FormView, private BoxFileSink {
   public:
-    explicit frmMain(frmMainServices services = {});
+    // dotsPerInch 0 takes the screen's; tests give others to see the window scaled.
+    explicit frmMain(frmMainServices services = {}, int dotsPerInch = 0);
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
     ~frmMain();
@@ -104,6 +105,8 @@ class frmMain final : public FormView, private BoxFileSink {
     void Repaint(int index);
     void PlaceWindow(int index);
     void FitToCaption(int index);
+    // The caption's extent in the label's font at dotsPerInch.
+    SIZE CaptionSize(const FormControl& label, int dotsPerInch);
     void RefreshBoxBrush(int index);
 
     WindowState state_;

@@ -133,16 +133,32 @@ void Picture::Draw(HDC dc, int x, int y, int width, int height) const {
     DeleteDC(source);
 }
 
-HICON Picture::MakeIcon() const {
+HICON Picture::MakeIcon(int width, int height) const {
     if (bitmap_ == nullptr) {
         return nullptr;
     }
+    // Blended onto nothing, the scaled colours keep the picture's own alpha.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC target = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(target, colour);
+    Draw(target, 0, 0, width, height);
+    SelectObject(target, old);
+    DeleteDC(target);
     // The colour bitmap's alpha says what shows; the mask is only required to exist.
-    HBITMAP mask = CreateBitmap(width_, height_, 1, 1, nullptr);
-    ICONINFO info{TRUE, 0, 0, mask, bitmap_};
-    HICON icon = CreateIconIndirect(&info);
+    HBITMAP mask = CreateBitmap(width, height, 1, 1, nullptr);
+    ICONINFO icon{TRUE, 0, 0, mask, colour};
+    HICON made = CreateIconIndirect(&icon);
     DeleteObject(mask);
-    return icon;
+    DeleteObject(colour);
+    return made;
 }
 
 }  // namespace duplexa::win32

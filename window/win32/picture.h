@@ -24,8 +24,8 @@ class Picture {
     int Height() const { return height_; }
     // Blends the picture onto dc at (x, y), scaled to width × height.
     void Draw(HDC dc, int x, int y, int width, int height) const;
-    // An icon of the picture, for picture buttons; the caller destroys it.
-    HICON MakeIcon() const;
+    // An icon of the picture at width × height, for picture buttons; the caller destroys it.
+    HICON MakeIcon(int width, int height) const;
 
   private:
     HBITMAP bitmap_ = nullptr;
