@@ -162,6 +162,33 @@ TEST_F(Win32WindowTest, DropsTakeTheFirstWideNamedFileOnlyWhereAndWhenTheBoxTake
     EXPECT_EQ(GetWindowLongW(Box(1), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
 }
 
+// The open dialog runs its own message loop; a timer there finds it and cancels it.
+HWND seenDialogOwner = nullptr;
+
+void CALLBACK CancelFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", nullptr);
+    if (dialog != nullptr) {
+        KillTimer(nullptr, timer);
+        seenDialogOwner = GetWindow(dialog, GW_OWNER);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+TEST_F(Win32WindowTest, WithoutAMouseTabMovesOnAndEnterOnABoxOpensTheFileDialog) {
+    Open();
+    SetFocus(Real("ComClose"));
+    PostMessageW(Real("ComClose"), WM_KEYDOWN, VK_TAB, 0);
+    Pump();
+    EXPECT_EQ(GetFocus(), Real("cmdOrder1"));
+
+    SetFocus(Box(0));
+    SetTimer(nullptr, 0, 50, CancelFileDialog);
+    PostMessageW(Box(0), WM_KEYDOWN, VK_RETURN, 0);
+    Pump();
+    EXPECT_EQ(seenDialogOwner, form().Handle());
+    EXPECT_EQ(TextOf(Box(0)), L"Drag and drop the first file here");  // cancelled: no file
+}
+
 TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
     Open();
     const auto bytes = PatternBytes(8 << 20);
