@@ -78,7 +78,9 @@ void ComparisonRun::CompareBlocks() {
     // start no longer fits the 32-bit field.
     const std::int64_t size = state_.firstSize;
     if (size == 0) {
-        ShowVerdict();  // two empty files: nothing to read, nothing differs
+        if (FilesEndAt(0)) {
+            ShowVerdict();  // two empty files: nothing to read, nothing differs
+        }
         return;
     }
     const auto fullBlock = static_cast<std::size_t>(std::min(size, kBlockSize));
@@ -110,7 +112,9 @@ void ComparisonRun::CompareBlocks() {
             break;
         }
     }
-    ShowVerdict();
+    if (FilesEndAt(size)) {
+        ShowVerdict();
+    }
 }
 
 bool ComparisonRun::ReadAndCount(std::int64_t position, std::size_t length) {
@@ -132,6 +136,22 @@ bool ComparisonRun::ReadAndCount(std::int64_t position, std::size_t length) {
             CountDifferences(first.data() + at, second.data() + at, count));
     }
     return true;
+}
+
+bool ComparisonRun::FilesEndAt(std::int64_t size) {
+    const bool firstEnds = files_.EndsAt(state_.firstFileNo, size);
+    const bool secondEnds = files_.EndsAt(state_.secondFileNo, size);
+    if (firstEnds && secondEnds) {
+        return true;
+    }
+    if (!firstEnds) {
+        view_.SetBoxForeColour(0, kRed);
+    }
+    if (!secondEnds) {
+        view_.SetBoxForeColour(1, kRed);
+    }
+    ShowResult(state_, view_, TXT_READ_FAILED);
+    return false;
 }
 
 void ComparisonRun::ShowReadFailure(int box) {

@@ -31,6 +31,9 @@ class ComparisonRun {
     void OpenAndCompare();
     void CompareBlocks();
     bool ReadAndCount(std::int64_t position, std::size_t length);
+    // A file that grew, shrank or misreported its length since it was measured gets no verdict:
+    // its box turns red and the run says the file cannot be read.
+    bool FilesEndAt(std::int64_t size);
     void ShowReadFailure(int box);
     void ShowVerdict();
     void FinalSteps();
