@@ -159,6 +159,19 @@ TEST_F(ComparisonRunTest, StopAfterABlockStillComparesTheNextThenCancels) {
     ExpectNoShapeChange();
     EXPECT_FALSE(state.keepRunning);
     ExpectFinalSteps();
+
+    // Proof that the block after the press is read: cut it off in the same turn.
+    view = {};
+    pump = {};
+    Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+    pump.At(1, [&] {
+        Press();
+        std::filesystem::resize_file(state.filePaths[0], kBlock + 10);
+    });
+    Press();
+    EXPECT_EQ(view.resultCaption, "File cannot be read.");
+    EXPECT_EQ(view.boxForeColour[0], kRed);
+    ExpectFinalSteps();
 }
 
 TEST_F(ComparisonRunTest, StopAfterTheLastBlockStillGivesTheVerdict) {
@@ -190,14 +203,18 @@ TEST_F(ComparisonRunTest, MissingPathOpensNothing) {
 }
 
 TEST_F(ComparisonRunTest, FileGoneSinceTheDropIsReportedOnItsBox) {
-    Files(PatternBytes(10), PatternBytes(10));
-    std::filesystem::remove(state.filePaths[1]);
-    Press();
-    EXPECT_EQ(view.resultCaption, "File cannot be read.");
-    EXPECT_EQ(view.boxForeColour[1], kRed);
-    EXPECT_FALSE(view.boxForeColour[0].has_value());
-    ExpectNoShapeChange();
-    ExpectFinalSteps();
+    for (const std::size_t gone : {0u, 1u}) {
+        SCOPED_TRACE(gone);
+        view = {};
+        Files(PatternBytes(10), PatternBytes(10));
+        std::filesystem::remove(state.filePaths[gone]);
+        Press();
+        EXPECT_EQ(view.resultCaption, "File cannot be read.");
+        EXPECT_EQ(view.boxForeColour[gone], kRed);
+        EXPECT_FALSE(view.boxForeColour[1 - gone].has_value());
+        ExpectNoShapeChange();
+        ExpectFinalSteps();
+    }
 }
 
 TEST_F(ComparisonRunTest, FileThatChangesLengthDuringTheRunGivesNoVerdict) {
