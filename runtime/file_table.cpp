@@ -71,6 +71,15 @@ bool FileTable::EndsAt(int fileNo, std::int64_t length) const {
     return native::ReadAt(*handle, from, probe, sizeof probe) == expected;
 }
 
+std::optional<MappedWindow> FileTable::Map(int fileNo, std::int64_t position,
+                                           std::size_t size) const {
+    const auto handle = Get(fileNo);
+    if (!handle || position < 1) {
+        return std::nullopt;
+    }
+    return MappedWindow::Map(*handle, position - 1, size);
+}
+
 void FileTable::HintSequential(int fileNo) const {
     if (const auto handle = Get(fileNo)) {
         native::AdviseSequential(*handle);
