@@ -53,22 +53,38 @@ drop() { python3 "$dir/drop.py" "$@"; }
 drop "$dir/a" "$dir/same" "$dir/diff"
 warm() { cat "$dir/a" "$dir/same" "$dir/diff" > /dev/null; }
 
-# Median of $runs wall-clock timings of a shell command, in seconds; $2, when given, runs
-# untimed before each timing.
+# Medians of $runs timings of a shell command: wall-clock and processor seconds (user and
+# system, the command's children included), printed as "WALL CPU". $2, when given, runs
+# untimed before each timing. On a busy machine the processor seconds are the steadier figure.
 median() {
-    local times=()
+    local walls=() cpus=() TIMEFORMAT='%3U %3S'
+
     for ((i = 0; i < runs; i++)); do
         local start end
         if [[ -n ${2:-} ]]; then bash -c "$2"; fi
         start=$(date +%s.%N)
-        bash -c "$1" > /dev/null 2>&1 || true
+        { time bash -c "$1" > /dev/null 2>&1 || true; } 2> "$dir/cpu"
         end=$(date +%s.%N)
-        times+=("$(echo "$end - $start" | bc -l)")
+        walls+=("$(echo "$end - $start" | bc -l)")
+        cpus+=("$(awk '{ print $1 + $2 }' "$dir/cpu")")
     done
-    printf '%s\n' "${times[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p"
+    echo "$(mid "${walls[@]}") $(mid "${cpus[@]}")"
 }
+mid() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
 
-ratio() { printf '%.3f' "$(echo "$1 / $2" | bc -l)"; }
+ratio() {
+    if (($(echo "$2 > 0" | bc -l))); then printf '%.3f' "$(echo "$1 / $2" | bc -l)"; else echo "-"; fi
+}
+# "LABEL: R (C in processor seconds)" for two "WALL CPU" pairs.
+ratios() {
+    local a=($2) b=($3)
+    printf '%-34s %s (%s in processor seconds)\n' "$1" "$(ratio "${a[0]}" "${b[0]}")" \
+        "$(ratio "${a[1]}" "${b[1]}")"
+}
+row() {
+    local t=($2)
+    printf '%-34s %8.3f s %8.3f s CPU\n' "$1" "${t[0]}" "${t[1]}"
+}
 
 report() {
     local label=$1 b=$2
@@ -83,12 +99,15 @@ report() {
     echo
     echo "== $label pair (${mib} MiB each) from the page cache, medians of $runs =="
     echo "result: $("$bench" "$dir/a" "$dir/$b" | head -n 1)"
-    printf '%-34s %8.3f s\n' "cat A B > /dev/null" "$t_cat" "cmp A B" "$t_cmp" \
-        "cmp -l A B | wc -l" "$t_cmpl" "duplexa-bench A B" "$t_dup" \
-        "duplexa-bench --mapping A B" "$t_map" "duplexa-bench --reading A B" "$t_read"
-    echo "duplexa-bench / cat:      $(ratio "$t_dup" "$t_cat")"
-    echo "duplexa-bench / cmp:      $(ratio "$t_dup" "$t_cmp")"
-    echo "duplexa-bench / cmp -l:   $(ratio "$t_dup" "$t_cmpl")"
+    row "cat A B > /dev/null" "$t_cat"
+    row "cmp A B" "$t_cmp"
+    row "cmp -l A B | wc -l" "$t_cmpl"
+    row "duplexa-bench A B" "$t_dup"
+    row "duplexa-bench --mapping A B" "$t_map"
+    row "duplexa-bench --reading A B" "$t_read"
+    ratios "duplexa-bench / cat:" "$t_dup" "$t_cat"
+    ratios "duplexa-bench / cmp:" "$t_dup" "$t_cmp"
+    ratios "duplexa-bench / cmp -l:" "$t_dup" "$t_cmpl"
 }
 
 # Every timed run starts with neither file's pages in the cache.
@@ -99,15 +118,17 @@ cold_report() {
     t_cmp=$(median "cmp '$dir/a' '$dir/$b'" "$before")
     t_dup=$(median "'$bench' '$dir/a' '$dir/$b'" "$before")
     local faster=$t_cat
-    if [[ $b == same ]] && (($(echo "$t_cmp < $t_cat" | bc -l))); then faster=$t_cmp; fi
+    if [[ $b == same ]] && (($(echo "${t_cmp% *} < ${t_cat% *}" | bc -l))); then faster=$t_cmp; fi
     echo
     echo "== $label pair (${mib} MiB each) from a cold cache, medians of $runs =="
-    printf '%-34s %8.3f s\n' "cat A B > /dev/null" "$t_cat" "cmp A B" "$t_cmp" \
-        "duplexa-bench A B" "$t_dup"
+    row "cat A B > /dev/null" "$t_cat"
+    row "cmp A B" "$t_cmp"
+    row "duplexa-bench A B" "$t_dup"
     if [[ $b == same ]]; then
-        echo "duplexa-bench / faster of cat, cmp: $(ratio "$t_dup" "$faster")"
+        ratios "duplexa-bench / faster of cat, cmp:" "$t_dup" "$faster"
     else
-        echo "duplexa-bench / cat:      $(ratio "$t_dup" "$t_cat") (cmp stops at the first difference)"
+        ratios "duplexa-bench / cat:" "$t_dup" "$t_cat"
+        echo "(cmp stops at the first difference)"
     fi
 }
 
@@ -137,7 +158,6 @@ echo "2 GiB - 1 pair (sparse):       $((big_kib - empty_kib)) KiB"
 if "$bench" --window "$dir/empty1" "$dir/empty2" > /dev/null 2>&1; then
     warm
     window_runs=$((2 * runs + 1))
-    mid() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
     window_report() {
         local b=$1 head=() win=() head_cpu=() win_cpu=() out
         # Taken in turns, so a busy moment falls on both modes alike.
