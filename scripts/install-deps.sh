@@ -5,7 +5,7 @@
 set -euo pipefail
 
 native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
-        xvfb xauth fonts-liberation2 bc time python3)
+        libxcb1-dev xvfb xauth fonts-liberation2 bc time python3)
 windows=(cmake make googletest g++-mingw-w64-x86-64 wine wine64)
 # Building the Debian package and checking it and the installed files.
 package=(cmake make dpkg-dev file gzip lintian desktop-file-utils appstream python3)
