@@ -1,5 +1,7 @@
 #include "core/method_chooser.h"
 
+#include <algorithm>
+
 namespace duplexa {
 
 bool MethodChooser::UseMapping() {
@@ -10,8 +12,8 @@ bool MethodChooser::UseMapping() {
     if (method_ == ReadMethod::Mapping) {
         return true;
     }
-    const auto& reading = secondsPerByte_[0];
-    const auto& mapping = secondsPerByte_[1];
+    const auto reading = Cost(false);
+    const auto mapping = Cost(true);
     if (!mapping || !reading) {
         return !mapping;  // each is tried once before any choice
     }
@@ -23,10 +25,19 @@ void MethodChooser::Record(bool mapped, std::size_t bytes, double seconds) {
     if (bytes == 0) {
         return;
     }
-    // Half the weight on the newest figure: one window upset by a busy moment does not decide.
-    const double cost = seconds / static_cast<double>(bytes);
-    auto& kept = secondsPerByte_[mapped ? 1 : 0];
-    kept = kept ? (*kept + cost) / 2 : cost;
+    auto& last = lastCosts_[mapped ? 1 : 0];
+    last[1] = last[0];
+    last[0] = seconds / static_cast<double>(bytes);
+}
+
+std::optional<double> MethodChooser::Cost(bool mapped) const {
+    // The lower of the last two: other work on the machine only ever adds time, so one window
+    // upset by a busy moment does not decide.
+    const auto& last = lastCosts_[mapped ? 1 : 0];
+    if (!last[1]) {
+        return last[0];
+    }
+    return std::min(*last[0], *last[1]);
 }
 
 }  // namespace duplexa

@@ -34,7 +34,9 @@ class MethodChooser {
     ReadMethod method_;
     bool refused_ = false;
     int window_ = 0;
-    std::array<std::optional<double>, 2> secondsPerByte_{};  // reading, mapping
+    // Seconds per byte of the last two windows each method had, reading then mapping.
+    std::array<std::array<std::optional<double>, 2>, 2> lastCosts_{};
+    std::optional<double> Cost(bool mapped) const;
 };
 
 }  // namespace duplexa
