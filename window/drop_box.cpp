@@ -5,6 +5,8 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTextOption>
 #include <QUrl>
 
@@ -102,6 +104,15 @@ void DropBox::paintEvent(QPaintEvent*) {
     painter.drawText(QRectF(rect().adjusted(kBorder + kMargin, kBorder + kMargin - 1,
                                             -(kBorder + kMargin), -kBorder)),
                      text_, layout);
+
+    if (hasFocus()) {
+        // Keyboard users see which box Enter and Ctrl+V act on.
+        painter.setClipping(false);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 }  // namespace duplexa

@@ -15,7 +15,9 @@
 
 #include "runtime/file_table.h"
 #include "runtime/window_rect.h"
+#include "window/accessibility.h"
 #include "window/auto_size_label.h"
+#include "window/box_input.h"
 #include "window/caption_button.h"
 #include "window/caption_throttle.h"
 #include "window/design_fonts.h"
@@ -26,6 +28,7 @@
 #include "window/line_widget.h"
 #include "window/ole_colour.h"
 #include "window/picture_store.h"
+#include "window/result_announcer.h"
 #include "window/shape_widget.h"
 
 namespace duplexa {
@@ -66,8 +69,10 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
     // highlight, also with no button pressed.
     setMouseTracking(true);
 
+    InstallAccessibility();
     controls_ = BuildFrmMainControls(*this);
     resultCaption_ = std::make_unique<CaptionThrottle>(*controls_.lblResult);
+    resultAnnouncer_ = std::make_unique<ResultAnnouncer>(*controls_.lblResult);
     ConnectHandlers();
 }
 
@@ -78,7 +83,13 @@ void frmMain::ConnectHandlers() {
     for (int box = 0; box < 2; ++box) {
         connect(&Box(box), &DropBox::filesDropped, this,
                 [this, box](const QStringList& paths) { lblFile_Dropped(box, paths); });
+        new BoxInput(Box(box), box);  // a chooser and the clipboard, handed on as a drop
     }
+    ShowNameAsToolTip(*c.cmdOrder1);
+    ShowNameAsToolTip(*c.cmdOrder2);
+    connect(resultCaption_.get(), &CaptionThrottle::shown, this, [this](const QString& caption) {
+        resultAnnouncer_->Landed(caption, state_.isRunning);
+    });
     connect(c.cmdOrder1, &QPushButton::clicked, this, [this] { logic_.cmdOrder1_Click(); });
     connect(c.cmdOrder2, &QPushButton::clicked, this, [this] { logic_.cmdOrder2_Click(); });
     // Only the pale flags take clicks: they lie over the flags while the pointer is there.
@@ -118,6 +129,7 @@ void frmMain::comCompare_Click() {
         return;  // a Stop press handled inside the run; the run goes on to its next check
     }
     resultCaption_->Flush();  // the verdict always lands
+    resultAnnouncer_->Settled();
     if (closeAsked_) {
         closeAsked_ = false;
         close();

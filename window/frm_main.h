@@ -20,6 +20,7 @@
 namespace duplexa {
 
 class CaptionThrottle;
+class ResultAnnouncer;
 
 // What the window reaches outside itself; tests put stand-ins here.
 struct frmMainServices {
@@ -124,6 +125,7 @@ class frmMain final : public QWidget, public FormView {
     frmMainServices services_;
     frmMainLogic logic_;
     std::unique_ptr<CaptionThrottle> resultCaption_;
+    std::unique_ptr<ResultAnnouncer> resultAnnouncer_;
     bool closeAsked_ = false;  // closed from the title bar during a run
     bool unloaded_ = false;
 };
