@@ -4,9 +4,10 @@
 # Usage: scripts/install-deps.sh [native|windows]
 set -euo pipefail
 
-# qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian.
+# qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
+# qt6-base-private-dev: the window tests switch Qt's accessibility on as a screen reader would.
 native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
-        qt6-svg-dev qt6-translations-l10n
+        qt6-base-private-dev qt6-svg-dev qt6-translations-l10n
         xvfb xauth fonts-liberation2 bc time python3)
 windows=(cmake make googletest g++-mingw-w64-x86-64 wine wine64)
 

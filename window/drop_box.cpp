@@ -110,6 +110,8 @@ void DropBox::paintEvent(QPaintEvent*) {
         painter.setClipping(false);
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
+        // Also when focus came by a click or at start, not only by Tab.
+        focus.state |= QStyle::State_KeyboardFocusChange;
         focus.rect = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
