@@ -60,6 +60,7 @@ TEST_F(AccessibleFactsTest, LabelsAreTheirCaptionsAndDecorationIsLeftOut) {
 TEST_F(AccessibleFactsTest, SignIsNamedByWhatItShows) {
     currentLanguage = 1;
     EXPECT_FALSE(Describe("frResult").shown);
+    EXPECT_EQ(Describe("frResult", {{}, false, true}).name, "") << "nothing to name";
     EXPECT_EQ(Describe("frResult", {{}, true, false}).name, "Identical");
     EXPECT_EQ(Describe("frResult", {{}, true, true}).name, "Different");
 }

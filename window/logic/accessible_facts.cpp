@@ -47,11 +47,13 @@ std::optional<AccessibleFacts> DescribeControl(std::string_view controlName,
     }
     // The frame stands for the whole sign; bars and stroke are its parts.
     if (is("frResult")) {
-        AccessibleFacts sign =
-            Facts(AccessibleKind::Image,
-                  Pick(look.signCrossed ? TXT_SIGN_DIFFERENT : TXT_SIGN_IDENTICAL));
-        sign.shown = look.signShown;
-        return sign;
+        if (!look.signShown) {
+            AccessibleFacts nothing = Facts(AccessibleKind::Image, {});
+            nothing.shown = false;
+            return nothing;
+        }
+        return Facts(AccessibleKind::Image,
+                     Pick(look.signCrossed ? TXT_SIGN_DIFFERENT : TXT_SIGN_IDENTICAL));
     }
     // The full-colour flags are always on screen; a click lands on the pale one above it.
     if (is("imgLangENG")) {
