@@ -3,8 +3,10 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 
-.PHONY: all deps deps-windows build run screenshots test test-sanitize test-windows format-check bench clean
+.PHONY: all deps deps-windows deps-package build run screenshots test test-sanitize test-windows \
+	format-check bench install package check-install clean
 
 all: build
 
@@ -35,16 +37,31 @@ run:
 		exit 1; \
 	fi
 	@$(MAKE) --no-print-directory build
-	$(BUILD)/window/duplexa
+	$(BUILD)/window/qt/duplexa
 
 # Pictures of the window in its typical states, rendered off screen, into screenshots/, and
 # the same on a screen at 200 % into screenshots/2x/.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/window/duplexa-screenshots screenshots
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/window/duplexa-screenshots screenshots/2x
+	QT_QPA_PLATFORM=offscreen $(BUILD)/window/qt/duplexa-screenshots screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/window/qt/duplexa-screenshots screenshots/2x
 
 deps-windows:
 	@scripts/install-deps.sh windows
+
+deps-package:
+	@scripts/install-deps.sh package
+
+# The program, its menu entry, icons and metadata under $(PREFIX), staged below $(DESTDIR) if set.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, $(BUILD)/duplexa_<version>-1_<arch>.deb.
+package: build deps-package
+	cmake --build $(BUILD) --target package
+
+# Validates the installed files and the package, then starts the program unpacked from it.
+check-install: build deps-package
+	scripts/check-install.sh $(BUILD)
 
 # Cross build of everything but the Qt window, tested under Wine.
 $(WIN_BUILD)/CMakeCache.txt: | deps-windows

@@ -5,10 +5,10 @@
 #include <chrono>
 #include <cstdio>
 
-#include "window/caption_button.h"
-#include "window/drop_box.h"
-#include "window/frm_main.h"
-#include "window/synthetic_drop.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/synthetic_drop.h"
 
 int RunInWindow(int argc, char** argv, const char* first, const char* second) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

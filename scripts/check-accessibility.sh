@@ -7,7 +7,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-bin=$(realpath "${1:-$root/build/window/duplexa}")
+bin=$(realpath "${1:-$root/build/window/qt/duplexa}")
 
 missing=()
 for pkg in at-spi2-core python3-pyatspi xvfb xauth xdotool xclip dbus; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that has everything configures without touching the network.
-# Usage: scripts/install-deps.sh [native|windows]
+# Usage: scripts/install-deps.sh [native|windows|package]
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
@@ -10,11 +10,14 @@ native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-
         qt6-base-private-dev qt6-svg-dev qt6-translations-l10n
         xvfb xauth fonts-liberation2 bc time python3)
 windows=(cmake make googletest g++-mingw-w64-x86-64 wine wine64)
+# Building the Debian package and checking it and the installed files.
+package=(cmake make dpkg-dev file gzip lintian desktop-file-utils appstream python3)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;
     windows) wanted=("${windows[@]}") ;;
-    *) echo "usage: $0 [native|windows]" >&2; exit 2 ;;
+    package) wanted=("${package[@]}") ;;
+    *) echo "usage: $0 [native|windows|package]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the window's pictures from their SVG sources in window/pictures/svg/ into the PNGs
-# in window/pictures/png/ and the program icon file window/pictures/duplexa.ico.
+# in window/pictures/png/, the program icon file window/pictures/duplexa.ico and the desktop
+# icon theme's sizes in packaging/icons/.
 # The build embeds the committed PNGs and needs none of these tools: run this after editing
 # an SVG, then look at the results and commit sources and renders together.
 # Usage: scripts/render-pictures.sh
@@ -10,6 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 src=$root/window/pictures/svg
 out=$root/window/pictures/png
 ico=$root/window/pictures/duplexa.ico
+theme=$root/packaging/icons
 # ImageMagick by its full path: another program called convert may come first on PATH.
 magick=/usr/bin/convert
 identify=/usr/bin/identify
@@ -86,28 +88,47 @@ pictogram layout_stacked layout_stacked.png
 icotool --create --bit-depth=32 --output="$ico" "$out/icon16.png" "$out/icon32.png" "$out/icon48.png" \
     --raw="$out/icon256.png"
 
+# The icon theme's sizes: each small size from the source drawn on its own grid, the larger
+# ones from the 64 grid.
+mkdir -p "$theme"
+for size in 16 24 32 48; do
+    render "icon$size" "$size" "$size"
+    "$magick" "$work/icon$size-$size.png" "${plain[@]}" "PNG32:$theme/icon$size.png"
+done
+for size in 64 128 256; do
+    render scale64 "$size" "$size"
+    "$magick" "$work/scale64-$size.png" "${plain[@]}" "PNG32:$theme/icon$size.png"
+done
+
 # Every picture must have exactly the size the window lays out for it.
 status=0
 while read -r name size; do
-    got=$("$identify" -format '%wx%h' "$out/$name")
+    got=$("$identify" -format '%wx%h' "$root/$name")
     if [[ $got != "$size" ]]; then
         echo "wrong size: $name is $got, expected $size" >&2
         status=1
     fi
 done <<'SIZES'
-icon16.png 16x16
-icon32.png 32x32
-icon48.png 48x48
-icon256.png 256x256
-logo.png 64x64
-emblem.png 16x16
-flag_en.png 21x20
-flag_hu.png 21x20
-flag_en_pale.png 21x20
-flag_hu_pale.png 21x20
-layout_side.png 24x18
-layout_stacked.png 24x18
+window/pictures/png/icon16.png 16x16
+window/pictures/png/icon32.png 32x32
+window/pictures/png/icon48.png 48x48
+window/pictures/png/icon256.png 256x256
+window/pictures/png/logo.png 64x64
+window/pictures/png/emblem.png 16x16
+window/pictures/png/flag_en.png 21x20
+window/pictures/png/flag_hu.png 21x20
+window/pictures/png/flag_en_pale.png 21x20
+window/pictures/png/flag_hu_pale.png 21x20
+window/pictures/png/layout_side.png 24x18
+window/pictures/png/layout_stacked.png 24x18
+packaging/icons/icon16.png 16x16
+packaging/icons/icon24.png 24x24
+packaging/icons/icon32.png 32x32
+packaging/icons/icon48.png 48x48
+packaging/icons/icon64.png 64x64
+packaging/icons/icon128.png 128x128
+packaging/icons/icon256.png 256x256
 SIZES
 [[ $status -eq 0 ]] || exit 1
 icotool --list "$ico"
-echo "Rendered the pictures into ${out#"$root"/} and ${ico#"$root"/}"
+echo "Rendered the pictures into ${out#"$root"/}, ${ico#"$root"/} and ${theme#"$root"/}"

@@ -14,11 +14,11 @@
 #include "core/language.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
-#include "window/caption_button.h"
-#include "window/drop_box.h"
-#include "window/frm_main.h"
-#include "window/label.h"
-#include "window/synthetic_drop.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/label.h"
+#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

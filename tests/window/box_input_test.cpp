@@ -1,7 +1,7 @@
 // A file for a box from the keyboard: the chooser and the clipboard, with real key events on
 // the real window, handed to the same drop handler as a drag.
 
-#include "window/box_input.h"
+#include "window/qt/box_input.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 #include "core/language.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
-#include "window/drop_box.h"
-#include "window/frm_main.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
 
 namespace duplexa {
 namespace {

@@ -1,10 +1,10 @@
-#include "window/caption_throttle.h"
+#include "window/qt/caption_throttle.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "window/label.h"
+#include "window/qt/label.h"
 
 namespace duplexa {
 namespace {

@@ -6,13 +6,13 @@
 #include <QImage>
 #include <QWidget>
 
-#include "window/auto_size_label.h"
-#include "window/caption_button.h"
-#include "window/design_fonts.h"
-#include "window/label.h"
-#include "window/line_widget.h"
-#include "window/ole_colour.h"
-#include "window/shape_widget.h"
+#include "window/qt/auto_size_label.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/design_fonts.h"
+#include "window/qt/label.h"
+#include "window/qt/line_widget.h"
+#include "window/qt/ole_colour.h"
+#include "window/qt/shape_widget.h"
 
 namespace duplexa {
 namespace {

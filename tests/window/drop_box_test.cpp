@@ -1,6 +1,6 @@
 // Real drag-and-drop events, as a file manager's drag delivers them, on a drop box.
 
-#include "window/drop_box.h"
+#include "window/qt/drop_box.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <QUrl>
 
 #include "support/temp_dir.h"
-#include "window/synthetic_drop.h"
+#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

@@ -8,17 +8,17 @@
 #include <QTimer>
 #include <vector>
 
-#include "window/auto_size_label.h"
-#include "window/caption_button.h"
-#include "window/drop_box.h"
-#include "window/frame_widget.h"
-#include "window/frm_main.h"
-#include "window/image_box.h"
-#include "window/label.h"
-#include "window/line_widget.h"
-#include "window/ole_colour.h"
-#include "window/picture_store.h"
-#include "window/shape_widget.h"
+#include "window/qt/auto_size_label.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frame_widget.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/image_box.h"
+#include "window/qt/label.h"
+#include "window/qt/line_widget.h"
+#include "window/qt/ole_colour.h"
+#include "window/qt/picture_store.h"
+#include "window/qt/shape_widget.h"
 
 namespace duplexa {
 namespace {

@@ -16,14 +16,14 @@
 #include "settings/registry_common.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
-#include "window/auto_size_label.h"
-#include "window/caption_button.h"
-#include "window/drop_box.h"
-#include "window/frm_main.h"
-#include "window/image_box.h"
-#include "window/label.h"
 #include "window/logic/maker.h"
-#include "window/synthetic_drop.h"
+#include "window/qt/auto_size_label.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/image_box.h"
+#include "window/qt/label.h"
+#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

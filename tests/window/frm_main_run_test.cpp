@@ -14,13 +14,13 @@
 #include "program_loop.h"
 #include "runtime/file_table.h"
 #include "support/temp_dir.h"
-#include "window/caption_button.h"
-#include "window/drop_box.h"
-#include "window/frm_main.h"
-#include "window/label.h"
-#include "window/line_widget.h"
-#include "window/shape_widget.h"
-#include "window/synthetic_drop.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/label.h"
+#include "window/qt/line_widget.h"
+#include "window/qt/shape_widget.h"
+#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "support/settings_sandbox.h"
-#include "window/frm_main.h"
-#include "window/image_box.h"
-#include "window/picture_store.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/image_box.h"
+#include "window/qt/picture_store.h"
 
 namespace duplexa {
 namespace {

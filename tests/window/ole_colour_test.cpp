@@ -1,4 +1,4 @@
-#include "window/ole_colour.h"
+#include "window/qt/ole_colour.h"
 
 #include <gtest/gtest.h>
 

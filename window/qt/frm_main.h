@@ -1,0 +1,134 @@
+#pragma once
+// The program's one window. It owns the shared window state, the comparison run and the drop
+// handler, and lends them its controls through the view interfaces.
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "core/comparison_run.h"
+#include "core/window_state.h"
+#include "intake/file_drop.h"
+#include "runtime/homepage_opener.h"
+#include "runtime/pointer_position.h"
+#include "runtime/qt/qt_event_pump.h"
+#include "settings/registry_common.h"
+#include "window/design/frm_main_design.h"
+#include "window/logic/form_view.h"
+#include "window/logic/frm_main_logic.h"
+#include "window/qt/frm_main_controls.h"
+
+namespace duplexa {
+
+class CaptionThrottle;
+class ResultAnnouncer;
+
+// What the window reaches outside itself; tests put stand-ins here.
+struct frmMainServices {
+    std::unique_ptr<PointerPosition> pointer = MakeSystemPointerPosition();
+    std::unique_ptr<HomepageOpener> opener = MakeSystemHomepageOpener();
+    std::string settingsKey = modRegistryCommon::kMakerKey;
+};
+
+class frmMain final : public QWidget, public FormView {
+    Q_OBJECT
+
+  public:
+    static constexpr int kClientWidth = kFrmMainForm.clientWidth;
+    static constexpr int kClientHeight = kFrmMainForm.clientHeight;
+
+    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(frmMainServices services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up, once, before the window is first shown.
+    void Form_Load();
+    // Shows the window in the middle of its screen.
+    void ShowCentred();
+
+    // Compare pressed: starts a run, or asks the run in progress to stop.
+    void comCompare_Click();
+    // Close pressed: closes the window, which ends the program.
+    void ComClose_Click();
+
+    WindowState& state() { return state_; }
+    // The layout, language, hover and start-up handlers, for tests that drive them directly
+    // (a timer tick on demand).
+    frmMainLogic& logic() { return logic_; }
+    const frmMainControls& controls() const { return controls_; }
+    FileDrop& fileDrop() { return fileDrop_; }
+    OleColour backColour() const;
+    // Puts a result caption that a run held back (to spare repaints) on the line now.
+    void FlushResultCaption();
+
+    // What the run and the drop do to the window.
+    void SetResultCaption(const std::string& text) override;
+    void SetShapeBackColour(Shape shape, OleColour colour) override;
+    void SetShapeVisible(Shape shape, bool visible) override;
+    void SetStrikeLineVisible(bool visible) override;
+    void SetCompareEnabled(bool enabled) override;
+    void SetDropMode(int box, DropMode mode) override;
+    void SetBoxForeColour(int box, OleColour colour) override;
+    void SetCompareCaption(const std::string& caption) override;
+    void SetCloseEnabled(bool enabled) override;
+    void SetBoxText(int box, const std::string& text) override;
+    void SetBoxBackColour(int box, OleColour colour) override;
+
+    // What the layout, language, hover and start-up handlers do to the window.
+    float Left(Control control) const override;
+    float Top(Control control) const override;
+    float Width(Control control) const override;
+    float Height(Control control) const override;
+    void SetLeft(Control control, float left) override;
+    void SetTop(Control control, float top) override;
+    void SetWidth(Control control, float width) override;
+    void SetHeight(Control control, float height) override;
+    void SetCaption(Control control, const std::string& caption) override;
+    std::string Caption(Control control) const override;
+    void SetVisible(Control control, bool visible) override;
+    void SetForeColour(Control control, OleColour colour) override;
+    void SetFontUnderline(Control control, bool underline) override;
+    void SetBackColour(Control control, OleColour colour) override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetWindowCaption(const std::string& caption) override;
+    OleColour BackColour() const override;
+    float ScaleWidth() const override;
+    TwipsRect OuterRectTwips() const override;
+    NativeWindowHandle WindowHandle() const override;
+    void Unload() override;
+    void EndProgram() override;
+
+  signals:
+    // Form_Unload has run: the window is going away for good.
+    void unloaded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    // The one place where a closing window says goodbye; runs exactly once.
+    void Form_Unload();
+    void lblFile_Dropped(int index, const QStringList& paths);
+    void ConnectHandlers();
+    // A flag's click: the language switches, and the result line shows it at once.
+    void SwitchLanguage(void (frmMainLogic::*click)());
+    ShapeWidget& ShapeControl(Shape shape) const;
+    DropBox& Box(int box) const;
+    QWidget& Widget(Control control) const;
+
+    WindowState state_;
+    frmMainControls controls_;
+    QtEventPump pump_;
+    ComparisonRun run_;
+    FileDrop fileDrop_;
+    frmMainServices services_;
+    frmMainLogic logic_;
+    std::unique_ptr<CaptionThrottle> resultCaption_;
+    std::unique_ptr<ResultAnnouncer> resultAnnouncer_;
+    bool closeAsked_ = false;  // closed from the title bar during a run
+    bool unloaded_ = false;
+};
+
+}  // namespace duplexa

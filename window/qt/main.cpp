@@ -1,0 +1,51 @@
+// Starting the program loads the window, runs its start-up and shows it.
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "window/qt/frm_main.h"
+#include "window/qt/picture_store.h"
+
+namespace {
+
+// Without a display Qt would abort with a platform-plugin error; say plainly what is wrong.
+bool DisplayMissing(int argc, char** argv) {
+#if defined(__unix__) && !defined(__APPLE__)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0) {
+            return false;
+        }
+    }
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return !set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("QT_QPA_PLATFORM");
+#else
+    (void)argc;
+    (void)argv;
+    return false;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (DisplayMissing(argc, argv)) {
+        std::fputs(
+            "No display found: run it under a desktop session, or try: xvfb-run -a make run\n",
+            stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Duplexa"));
+    QApplication::setDesktopFileName(QStringLiteral("hu.veltrimo.Duplexa"));
+    QApplication::setWindowIcon(duplexa::ProgramIcon());
+
+    duplexa::frmMain form;
+    form.Form_Load();
+    form.ShowCentred();
+    return QApplication::exec();
+}

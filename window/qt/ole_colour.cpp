@@ -1,0 +1,59 @@
+#include "window/qt/ole_colour.h"
+
+#include <QApplication>
+
+namespace duplexa {
+namespace {
+
+// Windows system colour index -> the palette role that plays the same part on this desktop.
+struct SystemRole {
+    OleColour index;
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+};
+
+constexpr SystemRole kSystemRoles[] = {
+    {5, QPalette::Active, QPalette::Base},              // COLOR_WINDOW
+    {8, QPalette::Active, QPalette::Text},              // COLOR_WINDOWTEXT
+    {13, QPalette::Active, QPalette::Highlight},        // COLOR_HIGHLIGHT
+    {14, QPalette::Active, QPalette::HighlightedText},  // COLOR_HIGHLIGHTTEXT
+    {15, QPalette::Active, QPalette::Button},           // COLOR_BTNFACE
+    {16, QPalette::Active, QPalette::Mid},              // COLOR_BTNSHADOW
+    {17, QPalette::Disabled, QPalette::Text},           // COLOR_GRAYTEXT
+    {18, QPalette::Active, QPalette::ButtonText},       // COLOR_BTNTEXT
+    {20, QPalette::Active, QPalette::Light},            // COLOR_BTNHIGHLIGHT
+    {21, QPalette::Active, QPalette::Shadow},           // COLOR_3DDKSHADOW
+    {22, QPalette::Active, QPalette::Midlight},         // COLOR_3DLIGHT
+    {23, QPalette::Active, QPalette::ToolTipText},      // COLOR_INFOTEXT
+    {24, QPalette::Active, QPalette::ToolTipBase},      // COLOR_INFOBK
+    {26, QPalette::Active, QPalette::Link},             // COLOR_HOTLIGHT
+};
+
+}  // namespace
+
+QColor FromBgr(OleColour colour) {
+    const int red = static_cast<int>(colour & 0xFF);
+    const int green = static_cast<int>((colour >> 8) & 0xFF);
+    const int blue = static_cast<int>((colour >> 16) & 0xFF);
+    return QColor(red, green, blue);
+}
+
+QColor ToQColor(OleColour colour, const QPalette& palette) {
+    if (!IsSystemColour(colour)) {
+        return FromBgr(colour);
+    }
+    const OleColour index = colour & ~kSystemColourFlag;
+    for (const auto& entry : kSystemRoles) {
+        if (entry.index == index) {
+            return palette.color(entry.group, entry.role);
+        }
+    }
+    // An index this window never uses: the window's own background is the least surprising.
+    return palette.color(QPalette::Active, QPalette::Window);
+}
+
+QColor ToQColor(OleColour colour) {
+    return ToQColor(colour, QApplication::palette());
+}
+
+}  // namespace duplexa

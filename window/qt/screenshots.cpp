@@ -1,0 +1,197 @@
+// Writes pictures of the window in its typical states, rendered off screen:
+//   duplexa-screenshots OUTPUT_FOLDER
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "window/qt/caption_button.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/synthetic_drop.h"
+
+namespace {
+
+using duplexa::frmMain;
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+    return path;
+}
+
+QByteArray Pattern(int size) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 131 + 7) & 0xFF);
+    }
+    return bytes;
+}
+
+class Shooter {
+  public:
+    explicit Shooter(QString folder) : folder_(std::move(folder)) {}
+
+    // A fresh window after a first start (English, stacked), handed to prepare, then saved as
+    // name.png. prepare may save the picture itself while the window is busy; then it returns
+    // false. Each window keeps its settings in a folder of its own, so neither the user's
+    // settings nor an earlier picture's choices reach it.
+    void Shoot(const QString& name, const std::function<bool(frmMain&)>& prepare) {
+        const QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.filePath(QStringLiteral("config")).toLocal8Bit());
+        frmMain form;
+        form.Form_Load();
+        form.ShowCentred();
+        if (prepare(form)) {
+            Save(form, name);
+        }
+        form.close();
+    }
+
+    void Save(frmMain& form, const QString& name) {
+        QApplication::processEvents();
+        const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
+        if (!form.grab().save(path)) {
+            std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+            ok_ = false;
+            return;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+
+    bool ok() const { return ok_; }
+
+  private:
+    QString folder_;
+    bool ok_ = true;
+};
+
+void Drop(frmMain& form, int box, const QString& path) {
+    duplexa::DropFiles(*form.controls().lblFile.at(static_cast<std::size_t>(box)), {path});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QDir().mkpath(QString::fromLocal8Bit(argv[1]));
+
+    QTemporaryDir dir;
+    const QByteArray pattern = Pattern(3000);
+    QByteArray changed = pattern;
+    for (int i = 0; i < 12; ++i) {
+        changed[i * 200] = static_cast<char>(~changed[i * 200]);
+    }
+    const QString first = WriteFile(dir, QStringLiteral("report-2023.pdf"), pattern);
+    const QString copy = WriteFile(dir, QStringLiteral("report-2023 (copy).pdf"), pattern);
+    const QString edited = WriteFile(dir, QStringLiteral("report-2023 edited.pdf"), changed);
+    const QString shorter =
+        WriteFile(dir, QStringLiteral("report-2023 draft.pdf"), pattern.left(2000));
+    const QString big1 =
+        WriteFile(dir, QStringLiteral("disk-image-a.iso"), QByteArray(64 << 20, 'x'));
+    const QString big2 =
+        WriteFile(dir, QStringLiteral("disk-image-b.iso"), QByteArray(64 << 20, 'x'));
+    const QString folder = dir.filePath(QStringLiteral("photos"));
+    QDir().mkpath(folder);
+
+    Shooter shooter{QString::fromLocal8Bit(argv[1])};
+    const auto compare = [](frmMain& form) { form.controls().comCompare->click(); };
+
+    shooter.Shoot(QStringLiteral("1-start"), [](frmMain&) { return true; });
+    shooter.Shoot(QStringLiteral("2-dropped"), [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, copy);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("3-identical"), [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, copy);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("4-different"), [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("5-size-differs"), [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, shorter);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("6-same-file"), [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, first);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("7-unusable"), [&](frmMain& form) {
+        Drop(form, 0, first);
+        Drop(form, 1, folder);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("9-side-by-side"), [&](frmMain& form) {
+        form.controls().cmdOrder1->click();
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("10-hungarian"), [&](frmMain& form) {
+        form.logic().ApplyLanguage(0);
+        Drop(form, 0, first);
+        Drop(form, 1, edited);
+        compare(form);
+        form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("11-hungarian-side-by-side"), [&](frmMain& form) {
+        form.logic().ApplyLanguage(0);
+        form.controls().cmdOrder1->click();
+        Drop(form, 0, first);
+        form.logic().lblHomepage_MouseMove();  // the pointer over the link
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("12-keyboard-focus"), [&](frmMain& form) {
+        QApplication::setActiveWindow(&form);
+        form.controls().lblFile[0]->setFocus(Qt::TabFocusReason);
+        return true;
+    });
+    shooter.Shoot(QStringLiteral("8-progress"), [&](frmMain& form) {
+        Drop(form, 0, big1);
+        Drop(form, 1, big2);
+        // Taken during the event-loop turn after a block past the middle of the files.
+        QTimer during;
+        bool taken = false;
+        QObject::connect(&during, &QTimer::timeout, [&] {
+            if (!taken && form.state().blockStart > (32 << 20)) {
+                taken = true;
+                form.FlushResultCaption();
+                shooter.Save(form, QStringLiteral("8-progress"));
+                form.controls().comCompare->click();  // Stop
+            }
+        });
+        during.start(0);
+        compare(form);
+        return false;
+    });
+    return shooter.ok() ? 0 : 1;
+}
