@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
+#include "window/logic/accessible_facts.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/label.h"
-#include "window/logic/accessible_facts.h"
 
 namespace duplexa {
 namespace {
