@@ -1,5 +1,4 @@
-// The window as a screen reader sees it, through Qt's own accessibility API: every control's
-// role, name, value, state and actions, in both languages, and the result line's news.
+// The window as a screen reader sees it, through Qt's own accessibility API.
 
 #include <gtest/gtest.h>
 
@@ -7,9 +6,9 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 #include <QAccessible>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QPushButton>
-#include <QTest>
 
 #include "core/language.h"
 #include "support/settings_sandbox.h"
@@ -23,18 +22,18 @@
 namespace duplexa {
 namespace {
 
-QAccessibleInterface* Accessible(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget);
+// As a screen reader on the bus does: with none, Qt sends no change event at all.
+void SetReaderListening(bool listening) {
+    if (QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        platform->setActive(listening);
+    }
 }
 
 class AccessibilityTest : public testing::Test {
   protected:
     AccessibilityTest() : savedLanguage_(currentLanguage) {
-        // As a screen reader on the bus would: without one, no change event is sent at all.
-        if (QPlatformAccessibility* platform =
-                QGuiApplicationPrivate::platformIntegration()->accessibility()) {
-            platform->setActive(true);
-        }
+        SetReaderListening(true);
         frmMainServices services;
         services.settingsKey = settings.Maker();
         form = std::make_unique<frmMain>(std::move(services));
@@ -44,39 +43,26 @@ class AccessibilityTest : public testing::Test {
     ~AccessibilityTest() override {
         form.reset();
         QAccessible::installUpdateHandler(nullptr);
-        if (QPlatformAccessibility* platform =
-                QGuiApplicationPrivate::platformIntegration()->accessibility()) {
-            platform->setActive(false);
-        }
+        SetReaderListening(false);
         currentLanguage = savedLanguage_;
     }
 
-    // Each child of the window by its control name, in the order a reader walks them.
-    std::vector<std::pair<QString, QAccessibleInterface*>> Tree() const {
-        std::vector<std::pair<QString, QAccessibleInterface*>> tree;
-        QAccessibleInterface* window = Accessible(form.get());
+    // The window's children by control name, in the order a reader walks them.
+    QStringList Order() const {
+        QStringList names;
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
         for (int i = 0; i < window->childCount(); ++i) {
-            QAccessibleInterface* child = window->child(i);
-            EXPECT_EQ(window->indexOfChild(child), i);
-            EXPECT_EQ(child->parent(), window);
-            tree.emplace_back(child->object()->objectName(), child);
+            EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+            names.append(window->child(i)->object()->objectName());
         }
-        return tree;
+        return names;
     }
     QAccessibleInterface* Child(const char* name) const {
-        for (const auto& [objectName, child] : Tree()) {
-            if (objectName == QLatin1String(name)) {
-                return child;
-            }
-        }
-        ADD_FAILURE() << name << " is not in the tree";
-        return Accessible(form.get());
+        return QAccessible::queryAccessibleInterface(
+            form->findChild<QWidget*>(QString::fromLatin1(name)));
     }
     void Press(const char* name) {
-        QAccessibleActionInterface* actions = Child(name)->actionInterface();
-        ASSERT_NE(actions, nullptr) << name;
-        ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        actions->doAction(QAccessibleActionInterface::pressAction());
+        Child(name)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
     void Drop(int box, const std::string& path) {
         DropFiles(*form->controls().lblFile.at(static_cast<std::size_t>(box)),
@@ -91,109 +77,83 @@ class AccessibilityTest : public testing::Test {
     std::int32_t savedLanguage_;
 };
 
-TEST_F(AccessibilityTest, EveryControlIsInTheTreeInReadingOrderAndDecorationIsNot) {
-    std::vector<QString> order;
-    for (const auto& [name, child] : Tree()) {
-        order.push_back(name);
-    }
-    // Stacked layout: the header, the first box, Compare and the sign, the second box, the
-    // result line, the bottom row.
-    const std::vector<QString> expected = {"imgLangENG", "imgLangHUN",  "lblTitle",  "lblVersion",
-                                           "Label10",    "lblHomepage", "lblFile0",  "frResult",
-                                           "comCompare", "lblFile1",    "lblResult", "cmdOrder1",
-                                           "cmdOrder2",  "ComClose",    "lblLayout"};
-    EXPECT_EQ(order, expected);
-}
-
-TEST_F(AccessibilityTest, RolesAndNamesInBothLanguages) {
+TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages) {
+    EXPECT_EQ(Order(), QString("imgLangENG imgLangHUN lblTitle lblVersion Label10 lblHomepage "
+                               "lblFile0 frResult comCompare lblFile1 lblResult cmdOrder1 "
+                               "cmdOrder2 ComClose lblLayout")
+                           .split(' '))
+        << "decoration is left out";
     const struct {
         const char* control;
         QAccessible::Role role;
         const char* en;
         const char* hu;
     } cases[] = {
-        {"lblTitle", QAccessible::StaticText, "Duplexa", "Duplexa"},
         {"Label10", QAccessible::StaticText, "Veltrimo \u00a9 2024", "Veltrimo \u00a9 2024"},
         {"lblLayout", QAccessible::StaticText, "Layout:", "Elrendez\u00e9s:"},
         {"lblHomepage", QAccessible::Link, "www.veltrimo.hu", "www.veltrimo.hu"},
-        {"lblFile0", QAccessible::EditableText, "First file", "Els\u0151 f\u00e1jl"},
         {"lblFile1", QAccessible::EditableText, "Second file", "M\u00e1sodik f\u00e1jl"},
-        {"imgLangENG", QAccessible::Button, "English", "English"},
         {"imgLangHUN", QAccessible::Button, "Magyar", "Magyar"},
         {"cmdOrder1", QAccessible::Button, "Side by side", "Egym\u00e1s mellett"},
         {"cmdOrder2", QAccessible::Button, "Stacked", "Egym\u00e1s alatt"},
-        {"ComClose", QAccessible::Button, "Close", "Bez\u00e1r"},
     };
-    for (const bool hungarian : {false, true}) {
-        Press(hungarian ? "imgLangHUN" : "imgLangENG");  // the flags switch as a click does
-        EXPECT_EQ(currentLanguage, hungarian ? 0 : 1);
+    for (const bool hungarian : {true, false}) {
+        Press(hungarian ? "imgLangHUN" : "imgLangENG");  // as a click on the flag does
+        ASSERT_EQ(currentLanguage == 0, hungarian);
         for (const auto& c : cases) {
-            QAccessibleInterface* child = Child(c.control);
-            EXPECT_EQ(child->role(), c.role) << c.control;
-            EXPECT_EQ(child->text(QAccessible::Name), QString::fromUtf8(hungarian ? c.hu : c.en))
-                << c.control;
+            EXPECT_EQ(Child(c.control)->role(), c.role) << c.control;
+            EXPECT_EQ(Child(c.control)->text(QAccessible::Name),
+                      QString::fromUtf8(hungarian ? c.hu : c.en));
         }
-        // The same words as tooltips, in the language in force when they show.
-        QPushButton& side = *form->controls().cmdOrder1;
+        QPushButton& side = *form->controls().cmdOrder1;  // tooltips say the same
         QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), side.mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(&side, &tip);
         EXPECT_EQ(side.toolTip(), Child("cmdOrder1")->text(QAccessible::Name));
     }
+    Press("cmdOrder1");
+    EXPECT_EQ(form->state().layoutMode, 1);
 }
 
-TEST_F(AccessibilityTest, BoxesAreReadOnlyTextTellingHowToFillThem) {
+TEST_F(AccessibilityTest, BoxesAreReadOnlyTextTellingHowToFillThemAndWhetherTheFileIsUsable) {
     QAccessibleInterface* box = Child("lblFile0");
     EXPECT_EQ(box->text(QAccessible::Value), "Drag and drop the first file here");
-    ASSERT_NE(box->textInterface(), nullptr);
     EXPECT_EQ(box->textInterface()->text(0, -1), box->text(QAccessible::Value));
-    EXPECT_TRUE(box->state().readOnly);
-    EXPECT_TRUE(box->state().focusable);
+    EXPECT_TRUE(box->state().readOnly && box->state().focusable);
     EXPECT_TRUE(box->text(QAccessible::Description).contains("Ctrl+V"));
 
     Drop(0, dir.Write("report.pdf", "abc"));
-    Drop(1, dir.path().string());  // a folder: refused, red
+    Drop(1, dir.path().string());  // a folder: refused
     EXPECT_EQ(box->text(QAccessible::Value), "report.pdf");
     EXPECT_TRUE(box->text(QAccessible::Description).endsWith("The file can be used."));
     EXPECT_TRUE(Child("lblFile1")->text(QAccessible::Description).endsWith("cannot be used."));
 }
 
-TEST_F(AccessibilityTest, PressesDoWhatClicksDo) {
-    Press("cmdOrder1");
-    EXPECT_EQ(form->state().layoutMode, 1);
-    Press("cmdOrder2");
-    EXPECT_EQ(form->state().layoutMode, 2);
-}
-
 TEST_F(AccessibilityTest, SignIsHiddenUntilAVerdictAndEachVerdictIsAnnouncedOnce) {
-    static std::vector<QString> heard;
+    static QStringList heard;
     heard.clear();
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         if (event->type() == QAccessible::NameChanged &&
             event->object()->objectName() == QLatin1String("lblResult")) {
-            heard.push_back(static_cast<Label*>(event->object())->caption());
+            heard.append(static_cast<Label*>(event->object())->caption());
         }
     });
     QAccessibleInterface* sign = Child("frResult");
-    EXPECT_EQ(sign->role(), QAccessible::Graphic);
     EXPECT_TRUE(sign->state().invisible);
     EXPECT_EQ(sign->childCount(), 0) << "bars and stroke are one picture";
 
-    const auto bytes = test::PatternBytes(3000);
+    auto bytes = test::PatternBytes(3000);
     Drop(0, dir.Write("a.bin", bytes));
     Drop(1, dir.Write("b.bin", bytes));
     form->controls().comCompare->click();
+    EXPECT_EQ(sign->role(), QAccessible::Graphic);
     EXPECT_FALSE(sign->state().invisible);
     EXPECT_EQ(sign->text(QAccessible::Name), "Identical");
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), "They are exactly the same."), 1);
-    EXPECT_EQ(Child("lblResult")->text(QAccessible::Name), "They are exactly the same.");
+    EXPECT_EQ(heard.count("They are exactly the same."), 1);
 
-    auto changed = bytes;
-    changed[10] ^= 1;
-    Drop(1, dir.Write("c.bin", changed));
-    EXPECT_TRUE(sign->state().invisible) << "a drop clears the sign";
+    bytes[10] ^= 1;
+    Drop(1, dir.Write("c.bin", bytes));
     form->controls().comCompare->click();
     EXPECT_EQ(sign->text(QAccessible::Name), "Different");
-    EXPECT_EQ(heard.back(), form->controls().lblResult->caption());
     EXPECT_TRUE(heard.back().startsWith("Differ in 1 bytes"));
 }
 
