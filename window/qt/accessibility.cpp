@@ -259,6 +259,20 @@ class NameAsToolTip final : public QObject {
 
 }  // namespace
 
+void AnnounceNewNames(QWidget& window) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::optional<AccessibleFacts> facts = FactsOf(*control);
+        if (facts && facts->kind != AccessibleKind::Hidden &&
+            control->objectName() != QLatin1String("lblResult")) {
+            QAccessibleEvent renamed(control, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+    }
+}
+
 void ShowNameAsToolTip(QWidget& widget) {
     new NameAsToolTip(widget);
 }

@@ -9,6 +9,10 @@ namespace duplexa {
 // Installs the interface factory; once per program, before the first query.
 void InstallAccessibility();
 
+// Tells screen readers, which keep names they have read, that the controls of window have new
+// names after a language switch. The result line tells of its own changes.
+void AnnounceNewNames(QWidget& window);
+
 // Gives widget its accessible name as its tooltip, in the language in force when it shows.
 void ShowNameAsToolTip(QWidget& widget);
 

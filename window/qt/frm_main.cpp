@@ -108,6 +108,7 @@ void frmMain::ConnectHandlers() {
 void frmMain::SwitchLanguage(void (frmMainLogic::*click)()) {
     (logic_.*click)();
     resultCaption_->Flush();  // also in the middle of a run, where the line is throttled
+    AnnounceNewNames(*this);
 }
 
 frmMain::~frmMain() = default;
