@@ -1,5 +1,6 @@
 #include "intake/copied_files.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace duplexa {
@@ -111,9 +112,10 @@ std::string LocalPathOfFileUri(std::string_view uri) {
         return {};
     }
 #ifdef _WIN32
-    // file:///C:/dir/name is C:/dir/name.
+    // file:///C:/dir/name is C:\dir\name.
     if (path->size() >= 3 && (*path)[2] == ':') {
         path->erase(0, 1);
+        std::replace(path->begin(), path->end(), '/', '\\');
     }
 #endif
     return *path;

@@ -8,7 +8,7 @@ set -euo pipefail
 # qt6-base-private-dev: the window tests switch Qt's accessibility on as a screen reader would.
 native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
         qt6-base-private-dev qt6-svg-dev qt6-translations-l10n
-        xvfb xauth fonts-liberation2 bc time python3)
+        libxcb1-dev xvfb xauth fonts-liberation2 bc time python3)
 windows=(cmake make googletest g++-mingw-w64-x86-64 wine wine64)
 # Building the Debian package and checking it and the installed files.
 package=(cmake make dpkg-dev file gzip lintian desktop-file-utils appstream python3)

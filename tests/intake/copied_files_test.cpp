@@ -22,6 +22,9 @@ TEST(CopiedFiles, FileAddressesBecomeDecodedLocalPaths) {
         {"file:///tmp/a%00b", ""},      // an encoded NUL would cut the name short
         {"file:///tmp/a?b=1", ""},      // a query is no part of a file
         {"file://", ""},
+#ifdef _WIN32
+        {"file:///C:/Users/ana/a%20b.txt", "C:\\Users\\ana\\a b.txt"},
+#endif
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LocalPathOfFileUri(c.uri), c.path) << c.uri;

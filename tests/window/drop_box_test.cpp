@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
+#include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 #include "window/qt/synthetic_drop.h"
@@ -16,12 +18,18 @@
 namespace duplexa {
 namespace {
 
+using Paths = std::vector<std::string>;
+
+Paths Dropped(const QSignalSpy& spy, int drop = 0) {
+    return spy.at(drop).at(0).value<Paths>();
+}
+
 class DropBoxTest : public testing::Test {
   protected:
     DropBoxTest() : spy(&box, &DropBox::filesDropped) {
         box.SetText(QStringLiteral("Drag and drop the first file here"));
-        first = QString::fromStdString(dir.Write("first.bin", "abc"));
-        second = QString::fromStdString(dir.Write("second.bin", "abd"));
+        first = dir.Write("first.bin", "abc");
+        second = dir.Write("second.bin", "abd");
     }
 
     // A drop sent even though the drag was refused, as a misbehaving source might.
@@ -42,33 +50,56 @@ class DropBoxTest : public testing::Test {
     test::TempDir dir;
     DropBox box;
     QSignalSpy spy;
-    QString first;
-    QString second;
+    std::string first;
+    std::string second;
 };
 
 TEST_F(DropBoxTest, OneLocalFileIsHandedOnAsItsPath) {
-    const SyntheticDropResult result = DropFiles(box, {first});
+    const SyntheticDropResult result = DropFiles(box, {QString::fromStdString(first)});
     EXPECT_TRUE(result.enterAccepted);
     EXPECT_TRUE(result.dropAccepted);
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(0).toStringList(), QStringList{first});
+    EXPECT_EQ(Dropped(spy), Paths{first});
     // The box shows what the handler gives it, never the dragged data.
     EXPECT_EQ(box.text(), QStringLiteral("Drag and drop the first file here"));
 }
 
 TEST_F(DropBoxTest, SeveralFilesArriveInTheirDroppedOrder) {
-    DropFiles(box, {second, first});
+    DropFiles(box, {QString::fromStdString(second), QString::fromStdString(first)});
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(0).toStringList(), (QStringList{second, first}));
+    EXPECT_EQ(Dropped(spy), (Paths{second, first}));
 }
 
 TEST_F(DropBoxTest, OnlyLocalFilesOfAMixedListArrive) {
     QMimeData data;
-    data.setUrls({QUrl(QStringLiteral("https://example.org/a.iso")), QUrl::fromLocalFile(first)});
+    data.setUrls({QUrl(QStringLiteral("https://example.org/a.iso")),
+                  QUrl::fromLocalFile(QString::fromStdString(first))});
     EXPECT_TRUE(DropData(box, data).dropAccepted);
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(0).toStringList(), QStringList{first});
+    EXPECT_EQ(Dropped(spy), Paths{first});
 }
+
+#ifndef _WIN32
+TEST_F(DropBoxTest, AFileManagersNamesArriveWithTheFileSystemsOwnBytes) {
+    // A file manager percent-encodes the name's bytes, whether they are UTF-8 or not.
+    const struct {
+        const char* uri;
+        std::string path;
+    } cases[] = {
+        {"file:///tmp/%FF%FE.bin", "/tmp/\xff\xfe.bin"},
+        {"file:///tmp/%C3%A9t%C3%A9%20%25.bin", "/tmp/\xc3\xa9t\xc3\xa9 %.bin"},
+        {"file:///tmp/a%5Cb%E9.bin", "/tmp/a\\b\xe9.bin"},
+    };
+    for (const auto& one : cases) {
+        QMimeData data;
+        data.setData(QStringLiteral("text/uri-list"), QByteArray(one.uri) + "\r\n");
+        EXPECT_TRUE(DropData(box, data).dropAccepted) << one.uri;
+        ASSERT_FALSE(spy.isEmpty());
+        EXPECT_EQ(Dropped(spy, static_cast<int>(spy.count()) - 1), Paths{one.path}) << one.uri;
+    }
+}
+
+#endif
 
 TEST_F(DropBoxTest, DraggedTextIsRefusedAndNeverPasted) {
     QMimeData data;
@@ -87,12 +118,12 @@ TEST_F(DropBoxTest, DropModeNoneRefusesFilesUntilManualAgain) {
     box.SetDropMode(DropMode::None);
     EXPECT_FALSE(box.acceptDrops());
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(first)});
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(first))});
     ExpectRefused(data);
 
     box.SetDropMode(DropMode::Manual);
     EXPECT_TRUE(box.acceptDrops());
-    EXPECT_TRUE(DropFiles(box, {first}).dropAccepted);
+    EXPECT_TRUE(DropFiles(box, {QString::fromStdString(first)}).dropAccepted);
     EXPECT_EQ(spy.count(), 1);
 }
 

@@ -6,8 +6,10 @@
 #include <QFontInfo>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 #include <vector>
 
+#include "support/settings_sandbox.h"
 #include "window/qt/auto_size_label.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/drop_box.h"
@@ -201,7 +203,10 @@ TEST(FrmMainDesignTest, ShapesAndLinesCountAsTheBackground) {
 }
 
 TEST(FrmMainDesignTest, StartState) {
-    frmMain form;
+    const test::SettingsSandbox settings;  // nothing stored: the defaults apply
+    frmMainServices services;
+    services.settingsKey = settings.Maker();
+    frmMain form(std::move(services));
     form.Form_Load();
     const frmMainControls& c = form.controls();
     const WindowState& state = form.state();

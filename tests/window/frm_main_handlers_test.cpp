@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 #include "core/language.h"
 #include "program_loop.h"
@@ -19,6 +22,7 @@
 #include "window/logic/maker.h"
 #include "window/qt/auto_size_label.h"
 #include "window/qt/caption_button.h"
+#include "window/qt/centred_placement.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/image_box.h"
@@ -93,6 +97,13 @@ class FrmMainHandlersTest : public testing::Test {
     }
     void MoveToBackground() { QTest::mouseMove(form.get(), QPoint(300, 40)); }  // the band
     void Click(QWidget& control) { QTest::mouseClick(&control, Qt::LeftButton); }
+    // As the window system delivers one: a click, then a press, its double-click and a release.
+    void DoubleClick(QWidget& control) {
+        Click(control);
+        QTest::mousePress(&control, Qt::LeftButton);
+        QTest::mouseDClick(&control, Qt::LeftButton);
+        QTest::mouseRelease(&control, Qt::LeftButton);
+    }
 
     test::SettingsSandbox settings;  // first: the window reads and stores through it
     FakePointer* pointer = nullptr;
@@ -114,6 +125,15 @@ TEST_F(FrmMainHandlersTest, StartsInTheStoredLayoutAndLanguage) {
     EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
     EXPECT_EQ(c().lblFile[0]->text(), QStringLiteral("Dobd ide az első fájlt"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Duplexa"));
+}
+
+TEST_F(FrmMainHandlersTest, TheWindowOpensWithItsFrameCentredOnTheScreen) {
+    Start();
+    const QRect outer = form->frameGeometry();
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_EQ(outer.topLeft(), CentredFramePosition(screen, outer.size()));
+    // A framed window of the design's client size on a 1280 x 1024 screen.
+    EXPECT_EQ(CentredFramePosition({0, 0, 1280, 1024}, {475, 357}), QPoint(403, 334));
 }
 
 TEST_F(FrmMainHandlersTest, TheLayoutButtonsFollowTheLayoutLabelAsItSizesItself) {
@@ -174,6 +194,20 @@ TEST_F(FrmMainHandlersTest, PointerMovesHighlightAFlagUntilTheBackgroundIsReache
     EXPECT_EQ(form->state().hoverTarget, 0);
 }
 
+TEST_F(FrmMainHandlersTest, LeavingTheWindowClearsAHighlightWhereverThePointerIsReported) {
+    Start();
+    const QPoint stale = form->frameGeometry().center();  // as Wayland leaves it
+    pointer->x = stale.x();
+    pointer->y = stale.y();
+    MoveTo(*c().imgLangENG);
+    MoveTo(*c().lblHomepage);  // from one spot to another, not leaving the window
+    ASSERT_EQ(form->state().hoverTarget, 3);
+    QTest::mouseMove(form.get(), QPoint(form->width() + 40, 10));
+    EXPECT_EQ(form->state().hoverTarget, 0);
+    EXPECT_FALSE(c().lblHomepage->font().underline());
+    EXPECT_FALSE(c().tmrLang->isActive());
+}
+
 TEST_F(FrmMainHandlersTest, TheLinkStaysLitOverOtherControlsAndOpensTheHomePageOnce) {
     Start();
     MoveTo(*c().lblHomepage);
@@ -194,6 +228,24 @@ TEST_F(FrmMainHandlersTest, TheLinkStaysLitOverOtherControlsAndOpensTheHomePageO
     MoveToBackground();
     EXPECT_EQ(c().lblHomepage->foreColour(), kLinkBlue);
     EXPECT_FALSE(c().lblHomepage->font().underline());
+}
+
+TEST_F(FrmMainHandlersTest, ADoubleClickOnTheLinkOrAPaleFlagActsOnceAndTheNextClickAgain) {
+    Start();
+    MoveTo(*c().lblHomepage);
+    DoubleClick(*c().lblHomepage);
+    EXPECT_EQ(opener->opened.size(), 1u);
+    Click(*c().lblHomepage);
+    EXPECT_EQ(opener->opened.size(), 2u);
+
+    for (const auto& [flag, pale] : {std::pair{c().imgLangHUN, c().imgLangHUN_hl},
+                                     std::pair{c().imgLangENG, c().imgLangENG_hl}}) {
+        MoveTo(*flag);
+        const QSignalSpy switches(pale, &ImageBox::clicked);
+        DoubleClick(*pale);
+        EXPECT_EQ(switches.count(), 1) << pale->objectName().toStdString();
+    }
+    MoveToBackground();  // the pointer stays where a test leaves it
 }
 
 TEST_F(FrmMainHandlersTest, TheTimerClearsAHighlightOnceThePointerReachesTheRightOrBottomEdge) {

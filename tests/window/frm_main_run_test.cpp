@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -10,6 +11,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+
+#if !defined(_WIN32) && __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#endif
 
 #include "program_loop.h"
 #include "runtime/file_table.h"
@@ -132,6 +137,24 @@ TEST_F(FrmMainRunTest, AFileThatGrewPastTheLimitAfterItsDropIsTooBig) {
     ExpectIdleAfterRun();
 }
 
+#ifndef _WIN32
+TEST_F(FrmMainRunTest, ANameThatIsNotUtf8IsDroppedOpenedAndCompared) {
+    const auto bytes = test::PatternBytes(3000);
+    const std::string odd = File("\xff\xfe.bin", bytes);
+    QMimeData data;
+    data.setUrls(
+        {QUrl::fromEncoded("file://" + QByteArray::fromStdString(odd).toPercentEncoding("/"))});
+    EXPECT_TRUE(DropData(Box(0), data).dropAccepted);
+    EXPECT_EQ(Box(0).backColour(), kLightGreen);
+    EXPECT_EQ(Box(0).text(), QStringLiteral("\uFFFD\uFFFD.bin"));  // shown as best it can be
+
+    Drop(1, File("b.bin", bytes));
+    c.comCompare->click();
+    EXPECT_EQ(Result(), QStringLiteral("They are exactly the same."));
+    ExpectIdleAfterRun();
+}
+#endif
+
 TEST_F(FrmMainRunTest, SameFileAndUnusableFileAreTurnedAwayAtTheDrop) {
     const std::string path = File("a.bin", test::PatternBytes(100));
     Drop(0, path);
@@ -227,6 +250,47 @@ TEST_F(FrmMainRunTest, ClosingDuringARunStopsItThenClosesAndExitsCleanly) {
     EXPECT_LT(form.state().blockStart, 16 * kMiB);
     ExpectIdleAfterRun();
 }
+
+#if !defined(_WIN32) && __has_include(<xcb/xcb.h>)
+// What the X server tells the program when another client destroyed its window
+// (xdotool windowclose), handed to the program's native event filters.
+void DestroyedFromOutside(const QWidget& window) {
+    xcb_destroy_notify_event_t event{};
+    event.response_type = XCB_DESTROY_NOTIFY;
+    event.event = event.window = static_cast<xcb_window_t>(window.winId());
+    qintptr result = 0;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &event, &result);
+}
+
+// As a close from the title bar: idle or during a run (which stops first), the layout is
+// stored once and the program leaves its event loop with status 0.
+TEST_F(FrmMainRunTest, AWindowDestroyedFromOutsideEndsTheProgramAsACloseDoes) {
+    int unloads = 0;
+    QObject::connect(&form, &frmMain::unloaded, [&] { ++unloads; });
+    DestroyedFromOutside(*c.lblResult);  // not the window: nothing happens
+    QApplication::processEvents();
+    EXPECT_TRUE(form.isVisible());
+
+    Drop(0, dir.Sparse("a.bin", 16 * kMiB));
+    Drop(1, dir.Sparse("b.bin", 16 * kMiB));
+    const int status = test::RunProgramLoop(
+        [&] { CompareWith([&] { DestroyedFromOutside(form); }); }, test::LastWindowClosed::Quits);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(form.isHidden());
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(form.state().resultEn, "Cancelled by user.");
+    ExpectIdleAfterRun();
+}
+
+TEST_F(FrmMainRunTest, AWindowDestroyedFromOutsideWhenIdleEndsTheProgram) {
+    int unloads = 0;
+    QObject::connect(&form, &frmMain::unloaded, [&] { ++unloads; });
+    EXPECT_EQ(
+        test::RunProgramLoop([&] { DestroyedFromOutside(form); }, test::LastWindowClosed::Quits),
+        0);
+    EXPECT_EQ(unloads, 1);
+}
+#endif
 
 }  // namespace
 }  // namespace duplexa

@@ -61,8 +61,9 @@ TEST_F(Hover, MovesOverTheSameSpotAgainChangeNothing) {
     EXPECT_EQ(form.log.size(), before);
 }
 
-TEST_F(Hover, TheBackgroundClearsAHighlightAndOtherwiseDoesNothing) {
+TEST_F(Hover, TheBackgroundOrLeavingTheWindowClearsAHighlightAndOtherwiseDoesNothing) {
     logic.Form_MouseMove();
+    logic.Form_MouseLeave();
     logic.tmrLang_Timer();
     EXPECT_TRUE(form.log.empty());
     EXPECT_EQ(pointer.reads, 0) << "the pointer is not read without a highlight";
@@ -73,6 +74,11 @@ TEST_F(Hover, TheBackgroundClearsAHighlightAndOtherwiseDoesNothing) {
     EXPECT_FALSE(form.timerEnabled);
     EXPECT_EQ(form[Control::lblHomepage].foreColour, 0xE65C00u);
     EXPECT_FALSE(form[Control::lblHomepage].underline);
+
+    logic.imgLangENG_MouseMove();
+    logic.Form_MouseLeave();
+    EXPECT_FALSE(form[Control::imgLangENG_hl].visible);
+    EXPECT_FALSE(form.timerEnabled);
 }
 
 TEST_F(Hover, APointerThatLeftTheWindowIsNoticedByTheNextTick) {

@@ -36,6 +36,9 @@ class frmMainLogic {
     void imgLangHUN_MouseMove();
     void lblHomepage_MouseMove();
     void Form_MouseMove();
+    // The pointer left the window. Where the system stops reporting the pointer's position
+    // once it is outside (Wayland), the timer alone would keep the highlight on for ever.
+    void Form_MouseLeave();
     void tmrLang_Timer();
     void ResetHover();
     void lblHomepage_Click();

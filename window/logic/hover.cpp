@@ -70,6 +70,10 @@ void frmMainLogic::Form_MouseMove() {
     }
 }
 
+void frmMainLogic::Form_MouseLeave() {
+    Form_MouseMove();
+}
+
 void frmMainLogic::ResetHover() {
     state_.hoverTarget = kNoSpot;
     view_.SetTimerEnabled(false);

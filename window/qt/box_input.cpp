@@ -2,29 +2,22 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTranslator>
+#include <QUrl>
 
 #include "core/language.h"
 #include "core/text_catalogue.h"
 #include "intake/copied_files.h"
+#include "runtime/qt/local_file_path.h"
 #include "window/qt/drop_box.h"
 
 namespace duplexa {
 namespace {
-
-QStringList Native(const std::vector<std::string>& paths) {
-    QStringList native;
-    for (const std::string& path : paths) {
-        native.append(QDir::toNativeSeparators(QString::fromStdString(path)));
-    }
-    return native;
-}
 
 bool OpensChooser(const QKeyEvent& key) {
     const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
@@ -38,7 +31,7 @@ BoxInput::BoxInput(DropBox& box, int index) : QObject(&box), box_(box), index_(i
     box.installEventFilter(this);
 }
 
-QStringList BoxInput::CopiedFiles(const QMimeData* mime) {
+std::vector<std::string> BoxInput::CopiedFiles(const QMimeData* mime) {
     if (mime == nullptr) {
         return {};
     }
@@ -47,9 +40,9 @@ QStringList BoxInput::CopiedFiles(const QMimeData* mime) {
     };
     // GNOME's list also says whether the files were cut; both name the same files.
     if (mime->hasFormat(QStringLiteral("x-special/gnome-copied-files"))) {
-        return Native(PathsFromGnomeCopiedFiles(text("x-special/gnome-copied-files")));
+        return PathsFromGnomeCopiedFiles(text("x-special/gnome-copied-files"));
     }
-    return Native(PathsFromUriList(text("text/uri-list")));
+    return PathsFromUriList(text("text/uri-list"));
 }
 
 bool BoxInput::eventFilter(QObject* watched, QEvent* event) {
@@ -90,7 +83,7 @@ void BoxInput::OpenChooser() {
     chooser->setFileMode(QFileDialog::ExistingFile);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { Take({QDir::toNativeSeparators(path)}); });
+            [this](const QString& path) { Take({LocalFilePath(QUrl::fromLocalFile(path))}); });
     chooser->open();
 }
 
@@ -99,8 +92,8 @@ void BoxInput::Paste() {
 }
 
 // The same acceptance as a drop: a box in drop mode, and at least one local file.
-void BoxInput::Take(const QStringList& paths) {
-    if (box_.dropMode() != DropMode::Manual || paths.isEmpty()) {
+void BoxInput::Take(const std::vector<std::string>& paths) {
+    if (box_.dropMode() != DropMode::Manual || paths.empty() || paths.front().empty()) {
         QApplication::beep();
         return;
     }

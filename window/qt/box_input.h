@@ -5,8 +5,8 @@
 // drops (during a run).
 
 #include <QObject>
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 class QMimeData;
 
@@ -21,8 +21,8 @@ class BoxInput final : public QObject {
     // Watches box number index (0 or 1).
     BoxInput(DropBox& box, int index);
 
-    // The local files a clipboard's contents name, in order, with native separators.
-    static QStringList CopiedFiles(const QMimeData* mime);
+    // The local files a clipboard's contents name, in order, as the file services take them.
+    static std::vector<std::string> CopiedFiles(const QMimeData* mime);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -30,7 +30,7 @@ class BoxInput final : public QObject {
   private:
     void OpenChooser();
     void Paste();
-    void Take(const QStringList& paths);
+    void Take(const std::vector<std::string>& paths);
 
     DropBox& box_;
     int index_;

@@ -1,7 +1,6 @@
 #include "window/qt/drop_box.h"
 
 #include <qdrawutil.h>
-#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -9,7 +8,9 @@
 #include <QStyleOptionFocusRect>
 #include <QTextOption>
 #include <QUrl>
+#include <utility>
 
+#include "runtime/qt/local_file_path.h"
 #include "window/qt/ole_colour.h"
 
 namespace duplexa {
@@ -47,21 +48,21 @@ void DropBox::SetDropMode(DropMode mode) {
     setAcceptDrops(mode == DropMode::Manual);
 }
 
-QStringList DropBox::LocalFiles(const QMimeData* mime) {
-    QStringList files;
+std::vector<std::string> DropBox::LocalFiles(const QMimeData* mime) {
+    std::vector<std::string> files;
     if (mime == nullptr || !mime->hasUrls()) {
         return files;
     }
     for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) {
-            files.append(QDir::toNativeSeparators(url.toLocalFile()));
+        if (std::string path = LocalFilePath(url); !path.empty()) {
+            files.push_back(std::move(path));
         }
     }
     return files;
 }
 
 bool DropBox::Accepts(const QMimeData* mime) const {
-    return dropMode_ == DropMode::Manual && !LocalFiles(mime).isEmpty();
+    return dropMode_ == DropMode::Manual && !LocalFiles(mime).empty();
 }
 
 void DropBox::dragEnterEvent(QDragEnterEvent* event) {

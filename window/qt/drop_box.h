@@ -4,8 +4,9 @@
 // it never takes dragged text into itself, and the user cannot type into it.
 
 #include <QString>
-#include <QStringList>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "core/colours.h"
 #include "core/run_view.h"
@@ -30,13 +31,14 @@ class DropBox final : public QWidget {
     DropMode dropMode() const { return dropMode_; }
     void SetDropMode(DropMode mode);
 
-    // The local files of a drag in their dropped order, with native separators; empty when
-    // the drag carries no local file (text, web addresses).
-    static QStringList LocalFiles(const QMimeData* mime);
+    // The local files of a drag in their dropped order, as the file services take them
+    // (runtime/qt/local_file_path.h); empty when the drag carries no local file (text, web
+    // addresses).
+    static std::vector<std::string> LocalFiles(const QMimeData* mime);
 
   signals:
     // A drop was accepted; the list holds at least one path.
-    void filesDropped(const QStringList& paths);
+    void filesDropped(const std::vector<std::string>& paths);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

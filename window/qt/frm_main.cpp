@@ -5,9 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QStringList>
-#include <QStyle>
 #include <QTimer>
 #include <optional>
 #include <stdexcept>
@@ -20,6 +17,7 @@
 #include "window/qt/box_input.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/caption_throttle.h"
+#include "window/qt/centred_placement.h"
 #include "window/qt/design_fonts.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frame_widget.h"
@@ -75,6 +73,8 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
     resultCaption_ = std::make_unique<CaptionThrottle>(*controls_.lblResult);
     resultAnnouncer_ = std::make_unique<ResultAnnouncer>(*controls_.lblResult);
     ConnectHandlers();
+    goneWatch_ = WatchForWindowGone(
+        [this] { return static_cast<NativeWindowHandle>(internalWinId()); }, [this] { close(); });
 }
 
 void frmMain::ConnectHandlers() {
@@ -82,8 +82,9 @@ void frmMain::ConnectHandlers() {
     connect(c.comCompare, &QPushButton::clicked, this, &frmMain::comCompare_Click);
     connect(c.ComClose, &QPushButton::clicked, this, &frmMain::ComClose_Click);
     for (int box = 0; box < 2; ++box) {
-        connect(&Box(box), &DropBox::filesDropped, this,
-                [this, box](const QStringList& paths) { lblFile_Dropped(box, paths); });
+        connect(
+            &Box(box), &DropBox::filesDropped, this,
+            [this, box](const std::vector<std::string>& paths) { lblFile_Dropped(box, paths); });
         new BoxInput(Box(box), box);  // a chooser and the clipboard, handed on as a drop
     }
     ShowNameAsToolTip(*c.cmdOrder1);
@@ -118,11 +119,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::ShowCentred() {
-    if (const QScreen* where = screen()) {
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        where->availableGeometry()));
-    }
-    show();
+    duplexa::ShowCentred(*this);
 }
 
 void frmMain::comCompare_Click() {
@@ -176,17 +173,18 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// Only the window as a whole: moving onto one of its controls is no leave.
+void frmMain::leaveEvent(QEvent* event) {
+    logic_.Form_MouseLeave();
+    QWidget::leaveEvent(event);
+}
+
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), ToQColor(kFormBackColour));
 }
 
-void frmMain::lblFile_Dropped(int index, const QStringList& paths) {
-    std::vector<std::string> files;
-    files.reserve(static_cast<std::size_t>(paths.size()));
-    for (const QString& path : paths) {
-        files.push_back(path.toStdString());
-    }
-    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(index), files);
+void frmMain::lblFile_Dropped(int index, const std::vector<std::string>& paths) {
+    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(index), paths);
 }
 
 ShapeWidget& frmMain::ShapeControl(Shape shape) const {

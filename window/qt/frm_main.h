@@ -2,9 +2,10 @@
 // The program's one window. It owns the shared window state, the comparison run and the drop
 // handler, and lends them its controls through the view interfaces.
 
-#include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/comparison_run.h"
 #include "core/window_state.h"
@@ -12,6 +13,7 @@
 #include "runtime/homepage_opener.h"
 #include "runtime/pointer_position.h"
 #include "runtime/qt/qt_event_pump.h"
+#include "runtime/qt/window_gone_watch.h"
 #include "settings/registry_common.h"
 #include "window/design/frm_main_design.h"
 #include "window/logic/form_view.h"
@@ -43,7 +45,7 @@ class frmMain final : public QWidget, public FormView {
 
     // Start-up, once, before the window is first shown.
     void Form_Load();
-    // Shows the window in the middle of its screen.
+    // Shows the window, frame included, in the middle of its screen.
     void ShowCentred();
 
     // Compare pressed: starts a run, or asks the run in progress to stop.
@@ -106,11 +108,12 @@ class frmMain final : public QWidget, public FormView {
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     // The one place where a closing window says goodbye; runs exactly once.
     void Form_Unload();
-    void lblFile_Dropped(int index, const QStringList& paths);
+    void lblFile_Dropped(int index, const std::vector<std::string>& paths);
     void ConnectHandlers();
     // A flag's click: the language switches, and the result line shows it at once.
     void SwitchLanguage(void (frmMainLogic::*click)());
@@ -127,6 +130,8 @@ class frmMain final : public QWidget, public FormView {
     frmMainLogic logic_;
     std::unique_ptr<CaptionThrottle> resultCaption_;
     std::unique_ptr<ResultAnnouncer> resultAnnouncer_;
+    // A window destroyed from outside ends the program as a close from the title bar does.
+    std::unique_ptr<WindowGoneWatch> goneWatch_;
     bool closeAsked_ = false;  // closed from the title bar during a run
     bool unloaded_ = false;
 };

@@ -16,7 +16,14 @@ void ImageBox::paintEvent(QPaintEvent*) {
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
     event->accept();  // so that the release comes here and can make a click
+}
+
+// The second press of a double-click makes no click of its own: the first one already did.
+void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    event->accept();
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent* event) {
@@ -25,10 +32,13 @@ void ImageBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
         emit clicked();
     }
-    event->accept();
 }
 
 }  // namespace duplexa

@@ -22,10 +22,12 @@ class ImageBox final : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    bool pressed_ = false;  // a left press that the release may turn into a click
     QPixmap picture_;
 };
 

@@ -55,7 +55,14 @@ void Label::paintEvent(QPaintEvent*) {
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
     event->accept();  // so that the release comes here and can make a click
+}
+
+// The second press of a double-click makes no click of its own: the first one already did.
+void Label::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    event->accept();
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event) {
@@ -64,10 +71,13 @@ void Label::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
         emit clicked();
     }
-    event->accept();
 }
 
 }  // namespace duplexa

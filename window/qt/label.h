@@ -35,10 +35,12 @@ class Label : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    bool pressed_ = false;  // a left press that the release may turn into a click
     QString caption_;
     bool rightAligned_ = false;
     bool transparent_ = false;
