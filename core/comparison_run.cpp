@@ -1,9 +1,8 @@
 #include "core/comparison_run.h"
 
 #include <algorithm>
-#include <span>
 
-#include "core/diff_count.h"
+#include "core/block_comparer.h"
 #include "core/show_result.h"
 #include "core/text_catalogue.h"
 
@@ -71,6 +70,9 @@ void ComparisonRun::OpenAndCompare() {
     CompareBlocks();
 }
 
+static_assert(BlockComparer::kWindow % ComparisonRun::kBlockSize == 0,
+              "a block never crosses a window");
+
 void ComparisonRun::CompareBlocks() {
     state_.diffCount = 0;
     state_.blockStart = 1;
@@ -78,26 +80,26 @@ void ComparisonRun::CompareBlocks() {
     // start no longer fits the 32-bit field.
     const std::int64_t size = state_.firstSize;
     if (size == 0) {
-        ShowVerdict();  // two empty files: nothing to read, nothing differs
+        if (FilesEndAt(0)) {
+            ShowVerdict();  // two empty files: nothing to read, nothing differs
+        }
         return;
     }
-    const auto fullBlock = static_cast<std::size_t>(std::min(size, kBlockSize));
-    state_.firstBlock.resize(fullBlock);
-    state_.secondBlock.resize(fullBlock);
     files_.HintSequential(state_.firstFileNo);
     files_.HintSequential(state_.secondFileNo);
+    BlockComparer comparer(files_, {state_.firstFileNo, state_.secondFileNo}, size, method_,
+                           {&state_.firstBlock, &state_.secondBlock});
 
     std::int64_t blockStart = 1;
     while (true) {
         state_.blockStart = static_cast<std::int32_t>(blockStart);
-        const std::int64_t remaining = size - blockStart;
-        if (remaining < kBlockSize) {
-            state_.firstBlock.resize(static_cast<std::size_t>(remaining + 1));
-            state_.secondBlock.resize(static_cast<std::size_t>(remaining + 1));
-        }
-        if (!ReadAndCount(blockStart, state_.firstBlock.size())) {
+        const auto length = static_cast<std::size_t>(std::min(kBlockSize, size - blockStart + 1));
+        const auto outcome = comparer.Compare(blockStart, length);
+        if (outcome.failedBox >= 0) {
+            ShowReadFailure(outcome.failedBox);
             return;
         }
+        state_.diffCount += static_cast<std::int32_t>(outcome.differences);
         if (!state_.keepRunning) {
             ShowResult(state_, view_, TXT_CANCELLED);
             return;
@@ -110,28 +112,25 @@ void ComparisonRun::CompareBlocks() {
             break;
         }
     }
-    ShowVerdict();
+    if (FilesEndAt(size)) {
+        ShowVerdict();
+    }
 }
 
-bool ComparisonRun::ReadAndCount(std::int64_t position, std::size_t length) {
-    std::span<std::uint8_t> first(state_.firstBlock.data(), length);
-    std::span<std::uint8_t> second(state_.secondBlock.data(), length);
-    for (std::size_t at = 0; at < length; at += static_cast<std::size_t>(kReadSlice)) {
-        const std::size_t count = std::min(static_cast<std::size_t>(kReadSlice), length - at);
-        const std::int64_t slicePosition = position + static_cast<std::int64_t>(at);
-        // A short read means the file changed since it was measured: no verdict on partial data.
-        if (!files_.Read(state_.firstFileNo, slicePosition, first.subspan(at, count))) {
-            ShowReadFailure(0);
-            return false;
-        }
-        if (!files_.Read(state_.secondFileNo, slicePosition, second.subspan(at, count))) {
-            ShowReadFailure(1);
-            return false;
-        }
-        state_.diffCount += static_cast<std::int32_t>(
-            CountDifferences(first.data() + at, second.data() + at, count));
+bool ComparisonRun::FilesEndAt(std::int64_t size) {
+    const bool firstEnds = files_.EndsAt(state_.firstFileNo, size);
+    const bool secondEnds = files_.EndsAt(state_.secondFileNo, size);
+    if (firstEnds && secondEnds) {
+        return true;
     }
-    return true;
+    if (!firstEnds) {
+        view_.SetBoxForeColour(0, kRed);
+    }
+    if (!secondEnds) {
+        view_.SetBoxForeColour(1, kRed);
+    }
+    ShowResult(state_, view_, TXT_READ_FAILED);
+    return false;
 }
 
 void ComparisonRun::ShowReadFailure(int box) {

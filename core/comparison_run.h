@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/method_chooser.h"
 #include "core/run_view.h"
 #include "core/window_state.h"
 #include "runtime/event_pump.h"
@@ -14,11 +15,10 @@ namespace duplexa {
 class ComparisonRun {
   public:
     static constexpr std::int64_t kBlockSize = 0x100000;
-    // Each block is read in slices that are counted while still in the processor's cache.
-    static constexpr std::int64_t kReadSlice = 256 * 1024;
 
-    ComparisonRun(WindowState& state, RunView& view, EventPump& pump, FileTable& files)
-        : state_(state), view_(view), pump_(pump), files_(files) {}
+    ComparisonRun(WindowState& state, RunView& view, EventPump& pump, FileTable& files,
+                  ReadMethod method = ReadMethod::Quickest)
+        : state_(state), view_(view), pump_(pump), files_(files), method_(method) {}
 
     // Starts a run, or asks the run in progress to stop after its current block.
     void comCompare_Click();
@@ -30,7 +30,9 @@ class ComparisonRun {
     void RunComparison();
     void OpenAndCompare();
     void CompareBlocks();
-    bool ReadAndCount(std::int64_t position, std::size_t length);
+    // A file that grew, shrank or misreported its length since it was measured gets no verdict:
+    // its box turns red and the run says the file cannot be read.
+    bool FilesEndAt(std::int64_t size);
     void ShowReadFailure(int box);
     void ShowVerdict();
     void FinalSteps();
@@ -39,6 +41,7 @@ class ComparisonRun {
     RunView& view_;
     EventPump& pump_;
     FileTable& files_;
+    ReadMethod method_;
 };
 
 }  // namespace duplexa

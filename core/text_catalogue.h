@@ -36,6 +36,25 @@ inline constexpr TextPair TXT_IDENTICAL{"A két fájl egyezik egymással.",
                                         "They are exactly the same."};
 inline constexpr TextPair TXT_READ_FAILED{"A fájl nem olvasható.", "File cannot be read."};
 
+// Names and hints that screen readers speak, and the layout buttons' tooltips.
+inline constexpr TextPair TXT_SIDE_BY_SIDE{"Egymás mellett", "Side by side"};
+inline constexpr TextPair TXT_STACKED{"Egymás alatt", "Stacked"};
+inline constexpr TextPair TXT_FIRST_FILE{"Első fájl", "First file"};
+inline constexpr TextPair TXT_SECOND_FILE{"Második fájl", "Second file"};
+inline constexpr TextPair TXT_BOX_HINT{
+    "Dobj ide egy fájlt, vagy nyomj Entert a fájlválasztóhoz, vagy Ctrl+V-t egy másolt fájlhoz.",
+    "Drop a file here, press Enter to choose one, or Ctrl+V to paste a copied file."};
+inline constexpr TextPair TXT_FILE_USABLE{"A fájl használható.", "The file can be used."};
+inline constexpr TextPair TXT_FILE_UNUSABLE{"A fájl nem használható.", "The file cannot be used."};
+inline constexpr TextPair TXT_SIGN_IDENTICAL{"Egyeznek", "Identical"};
+inline constexpr TextPair TXT_SIGN_DIFFERENT{"Eltérnek", "Different"};
+inline constexpr TextPair TXT_CHOOSE_FIRST{"Az első fájl kiválasztása", "Choose the first file"};
+inline constexpr TextPair TXT_CHOOSE_SECOND{"A második fájl kiválasztása",
+                                            "Choose the second file"};
+// Each flag is named in its own language, whichever language is in force.
+inline constexpr std::string_view TXT_FLAG_ENGLISH = "English";
+inline constexpr std::string_view TXT_FLAG_HUNGARIAN = "Magyar";
+
 // Single-language captions of the Compare button.
 inline constexpr std::string_view TXT_STOP = "Stop";
 inline constexpr std::string_view TXT_COMPARE_AFTER_RUN = "Compare";

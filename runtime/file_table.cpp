@@ -59,6 +59,27 @@ bool FileTable::Read(int fileNo, std::int64_t position, std::span<std::uint8_t> 
     return got == static_cast<std::int64_t>(buffer.size());
 }
 
+bool FileTable::EndsAt(int fileNo, std::int64_t length) const {
+    const auto handle = Get(fileNo);
+    if (!handle || length < 0) {
+        return false;
+    }
+    // Two bytes from the last one: exactly one comes back when the end is where it should be.
+    std::uint8_t probe[2];
+    const std::int64_t from = length > 0 ? length - 1 : 0;
+    const std::int64_t expected = length > 0 ? 1 : 0;
+    return native::ReadAt(*handle, from, probe, sizeof probe) == expected;
+}
+
+std::optional<MappedWindow> FileTable::Map(int fileNo, std::int64_t position,
+                                           std::size_t size) const {
+    const auto handle = Get(fileNo);
+    if (!handle || position < 1) {
+        return std::nullopt;
+    }
+    return MappedWindow::Map(*handle, position - 1, size);
+}
+
 void FileTable::HintSequential(int fileNo) const {
     if (const auto handle = Get(fileNo)) {
         native::AdviseSequential(*handle);

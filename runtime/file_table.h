@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "runtime/mapped_window.h"
 #include "runtime/native_file.h"
 
 namespace duplexa {
@@ -33,6 +34,15 @@ class FileTable {
 
     // Fills the whole buffer from the 1-based position; false on an error or a short read.
     bool Read(int fileNo, std::int64_t position, std::span<std::uint8_t> buffer) const;
+
+    // True when the file still ends exactly at length bytes: its last byte is there and a read
+    // past it returns nothing. Catches files that grew or shrank since they were measured, and
+    // pseudo-files that report a length of 0 but hold data.
+    bool EndsAt(int fileNo, std::int64_t length) const;
+
+    // Maps size bytes from the 1-based position, which must start a MappedWindow::kAlignment
+    // stretch; empty when the number is not open or the system refuses.
+    std::optional<MappedWindow> Map(int fileNo, std::int64_t position, std::size_t size) const;
 
     void HintSequential(int fileNo) const;
 

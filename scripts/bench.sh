@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Compares duplexa-bench with cat and cmp on two pairs of 1 GiB files from the page cache.
+# Compares duplexa-bench with cat and cmp on two pairs of 1 GiB files, from the page cache and
+# from a cold cache.
 # Usage: scripts/bench.sh path/to/duplexa-bench [size-in-MiB]
 set -euo pipefail
 
@@ -8,6 +9,14 @@ mib=${2:-1024}
 runs=5
 dir=$(mktemp -d "${TMPDIR:-/tmp}/duplexa-bench.XXXXXX")
 trap 'rm -rf "$dir"' EXIT
+
+# ---- The machine ------------------------------------------------------------------------------
+echo "CPU: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1), $(nproc) cores"
+caches=$(getconf -a 2> /dev/null | awk '/^LEVEL[0-9]_.*CACHE_SIZE/ && $2 > 0 {
+    sub(/^LEVEL/, "L", $1); sub(/_CACHE_SIZE$/, "", $1); sub(/_/, " ", $1);
+    printf "%s%s %d KiB", sep, $1, $2 / 1024; sep = ", " }')
+echo "caches: ${caches:-unknown}"
+echo "load: $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5, 15 min)"
 
 echo "Creating two pairs of ${mib} MiB files in $dir ..."
 head -c "$((mib * 1048576))" /dev/urandom > "$dir/a"
@@ -24,74 +33,152 @@ with open(sys.argv[1], "r+b") as f:
     f.seek(0)
     f.write(data)
 PY
-cat "$dir"/a "$dir"/same "$dir"/diff > /dev/null  # warm the page cache
 : > "$dir/empty1"
 : > "$dir/empty2"
+# Largest measurable files, for the memory a run holds on them (sparse: no data to write).
+truncate -s 2147483647 "$dir/big1" "$dir/big2"
 
-# Median of $runs wall-clock timings of a shell command, in seconds.
+# Drops the files' pages from the page cache (written back first: dirty pages stay). No root.
+cat > "$dir/drop.py" <<'PY'
+import os, sys
+for path in sys.argv[1:]:
+    fd = os.open(path, os.O_RDONLY)
+    os.fsync(fd)
+    os.posix_fadvise(fd, 0, 0, os.POSIX_FADV_DONTNEED)
+    os.close(fd)
+PY
+drop() { python3 "$dir/drop.py" "$@"; }
+# From disk into the cache, as files usually arrive there (freshly written pages are cached
+# in smaller pieces, which some systems map more slowly).
+drop "$dir/a" "$dir/same" "$dir/diff"
+warm() { cat "$dir/a" "$dir/same" "$dir/diff" > /dev/null; }
+
+# Medians of $runs timings of a shell command: wall-clock and processor seconds (user and
+# system, the command's children included), printed as "WALL CPU". $2, when given, runs
+# untimed before each timing. On a busy machine the processor seconds are the steadier figure.
 median() {
-    local times=()
+    local walls=() cpus=() TIMEFORMAT='%3U %3S'
+
     for ((i = 0; i < runs; i++)); do
         local start end
+        if [[ -n ${2:-} ]]; then bash -c "$2"; fi
         start=$(date +%s.%N)
-        bash -c "$1" > /dev/null 2>&1 || true
+        { time bash -c "$1" > /dev/null 2>&1 || true; } 2> "$dir/cpu"
         end=$(date +%s.%N)
-        times+=("$(echo "$end - $start" | bc -l)")
+        walls+=("$(echo "$end - $start" | bc -l)")
+        cpus+=("$(awk '{ print $1 + $2 }' "$dir/cpu")")
     done
-    printf '%s\n' "${times[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p"
+    echo "$(mid "${walls[@]}") $(mid "${cpus[@]}")"
 }
+mid() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
 
-ratio() { printf '%.3f' "$(echo "$1 / $2" | bc -l)"; }
+ratio() {
+    if (($(echo "$2 > 0" | bc -l))); then printf '%.3f' "$(echo "$1 / $2" | bc -l)"; else echo "-"; fi
+}
+# "LABEL: R (C in processor seconds)" for two "WALL CPU" pairs.
+ratios() {
+    local a=($2) b=($3)
+    printf '%-34s %s (%s in processor seconds)\n' "$1" "$(ratio "${a[0]}" "${b[0]}")" \
+        "$(ratio "${a[1]}" "${b[1]}")"
+}
+row() {
+    local t=($2)
+    printf '%-34s %8.3f s %8.3f s CPU\n' "$1" "${t[0]}" "${t[1]}"
+}
 
 report() {
     local label=$1 b=$2
-    local t_cat t_cmp t_cmpl t_dup
+    local t_cat t_cmp t_cmpl t_dup t_map t_read
+    warm
     t_cat=$(median "cat '$dir/a' '$dir/$b' > /dev/null")
     t_cmp=$(median "cmp '$dir/a' '$dir/$b'")
     t_cmpl=$(median "cmp -l '$dir/a' '$dir/$b' | wc -l")
     t_dup=$(median "'$bench' '$dir/a' '$dir/$b'")
+    t_map=$(median "'$bench' --mapping '$dir/a' '$dir/$b'")
+    t_read=$(median "'$bench' --reading '$dir/a' '$dir/$b'")
     echo
-    echo "== $label pair (${mib} MiB each), medians of $runs =="
+    echo "== $label pair (${mib} MiB each) from the page cache, medians of $runs =="
     echo "result: $("$bench" "$dir/a" "$dir/$b" | head -n 1)"
-    printf '%-26s %8.3f s\n' "cat A B > /dev/null" "$t_cat" "cmp A B" "$t_cmp" \
-        "cmp -l A B | wc -l" "$t_cmpl" "duplexa-bench A B" "$t_dup"
-    echo "duplexa-bench / cat:      $(ratio "$t_dup" "$t_cat")"
-    echo "duplexa-bench / cmp:      $(ratio "$t_dup" "$t_cmp")"
-    echo "duplexa-bench / cmp -l:   $(ratio "$t_dup" "$t_cmpl")"
+    row "cat A B > /dev/null" "$t_cat"
+    row "cmp A B" "$t_cmp"
+    row "cmp -l A B | wc -l" "$t_cmpl"
+    row "duplexa-bench A B" "$t_dup"
+    row "duplexa-bench --mapping A B" "$t_map"
+    row "duplexa-bench --reading A B" "$t_read"
+    ratios "duplexa-bench / cat:" "$t_dup" "$t_cat"
+    ratios "duplexa-bench / cmp:" "$t_dup" "$t_cmp"
+    ratios "duplexa-bench / cmp -l:" "$t_dup" "$t_cmpl"
+}
+
+# Every timed run starts with neither file's pages in the cache.
+cold_report() {
+    local label=$1 b=$2 before="$3"
+    local t_cat t_cmp t_dup
+    t_cat=$(median "cat '$dir/a' '$dir/$b' > /dev/null" "$before")
+    t_cmp=$(median "cmp '$dir/a' '$dir/$b'" "$before")
+    t_dup=$(median "'$bench' '$dir/a' '$dir/$b'" "$before")
+    local faster=$t_cat
+    if [[ $b == same ]] && (($(echo "${t_cmp% *} < ${t_cat% *}" | bc -l))); then faster=$t_cmp; fi
+    echo
+    echo "== $label pair (${mib} MiB each) from a cold cache, medians of $runs =="
+    row "cat A B > /dev/null" "$t_cat"
+    row "cmp A B" "$t_cmp"
+    row "duplexa-bench A B" "$t_dup"
+    if [[ $b == same ]]; then
+        ratios "duplexa-bench / faster of cat, cmp:" "$t_dup" "$faster"
+    else
+        ratios "duplexa-bench / cat:" "$t_dup" "$t_cat"
+        echo "(cmp stops at the first difference)"
+    fi
 }
 
 report "Identical" same
 report "Differing" diff
 
+cold_report "Identical" same "python3 '$dir/drop.py' '$dir/a' '$dir/same'"
+cold_report "Differing" diff "python3 '$dir/drop.py' '$dir/a' '$dir/diff'"
+
 peak() { /usr/bin/time -f '%M' "$bench" "$@" 2>&1 >/dev/null | tail -n 1; }
+warm
 empty_kib=$(peak "$dir/empty1" "$dir/empty2")
 full_kib=$(peak "$dir/a" "$dir/same")
+map_kib=$(peak --mapping "$dir/a" "$dir/same")
+big_kib=$(peak "$dir/big1" "$dir/big2")
 echo
-echo "== Peak memory (max RSS) =="
-echo "empty run: ${empty_kib} KiB; ${mib} MiB run: ${full_kib} KiB; difference $(((full_kib - empty_kib) / 1024)) MiB"
+echo "== Peak memory (max RSS), above an empty run of ${empty_kib} KiB =="
+echo "${mib} MiB pair:                 $((full_kib - empty_kib)) KiB"
+echo "${mib} MiB pair, --mapping:      $((map_kib - empty_kib)) KiB"
+echo "2 GiB - 1 pair (sparse):       $((big_kib - empty_kib)) KiB"
 
 # ---- The run inside the real window -------------------------------------------------------
 # duplexa-bench --window runs the same comparison in the window under the offscreen platform
 # (drops through the drop handler, a press of Compare). Both modes time only the run itself,
-# so the ratio shows what the window's per-block label update and event turn cost.
+# so the ratio shows what the window's per-block label update and event turn cost. On a busy
+# machine the processor seconds are the steadier figure of the two.
 if "$bench" --window "$dir/empty1" "$dir/empty2" > /dev/null 2>&1; then
-    # Median of the seconds a mode reports, over $runs runs taken in turns with the other mode.
-    reported() { "$@" 2> /dev/null | sed -n 2p; }
+    warm
+    window_runs=$((2 * runs + 1))
     window_report() {
-        local b=$1 head=() win=()
-        for ((i = 0; i < runs; i++)); do
-            head+=("$(reported "$bench" "$dir/a" "$dir/$b")")
-            win+=("$(reported "$bench" --window "$dir/a" "$dir/$b")")
+        local b=$1 head=() win=() head_cpu=() win_cpu=() out
+        # Taken in turns, so a busy moment falls on both modes alike.
+        for ((i = 0; i < window_runs; i++)); do
+            out=$("$bench" "$dir/a" "$dir/$b" 2> /dev/null)
+            head+=("$(sed -n 2p <<< "$out")") head_cpu+=("$(sed -n 3p <<< "$out")")
+            out=$("$bench" --window "$dir/a" "$dir/$b" 2> /dev/null)
+            win+=("$(sed -n 2p <<< "$out")") win_cpu+=("$(sed -n 3p <<< "$out")")
         done
-        local t_head t_win
-        t_head=$(printf '%s\n' "${head[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p")
-        t_win=$(printf '%s\n' "${win[@]}" | sort -g | sed -n "$(((runs + 1) / 2))p")
+        local t_head t_win c_head c_win
+        t_head=$(mid "${head[@]}") t_win=$(mid "${win[@]}")
+        c_head=$(mid "${head_cpu[@]}") c_win=$(mid "${win_cpu[@]}")
         echo
-        echo "== $2 pair in the window (${mib} MiB each), medians of $runs =="
-        echo "result: $("$bench" --window "$dir/a" "$dir/$b" 2> /dev/null | head -n 1)"
-        printf '%-26s %8.3f s\n' "duplexa-bench A B" "$t_head" "duplexa-bench --window A B" "$t_win"
-        echo "window / headless:        $(ratio "$t_win" "$t_head")"
+        echo "== $2 pair in the window (${mib} MiB each), medians of $window_runs =="
+        echo "result: $(head -n 1 <<< "$out")"
+        printf '%-34s %8.3f s %8.3f s CPU\n' "duplexa-bench A B" "$t_head" "$c_head" \
+            "duplexa-bench --window A B" "$t_win" "$c_win"
+        echo "window / headless:        $(ratio "$t_win" "$t_head") ($(ratio "$c_win" "$c_head") in processor seconds)"
     }
     window_report same Identical
     window_report diff Differing
 fi
+echo
+echo "load at the end: $(cut -d ' ' -f 1-3 /proc/loadavg)"

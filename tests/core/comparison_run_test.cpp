@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ class ComparisonRunTest : public ::testing::Test {
     void Files(const std::vector<std::uint8_t>& first, const std::vector<std::uint8_t>& second) {
         state.filePaths = {dir.Write("first.bin", first), dir.Write("second.bin", second)};
     }
-    void Press() { run.comCompare_Click(); }
+    void Press() { ComparisonRun(state, view, pump, files, method).comCompare_Click(); }
 
     // The run ended the way every run must end, whatever its outcome.
     void ExpectFinalSteps() {
@@ -64,7 +65,7 @@ class ComparisonRunTest : public ::testing::Test {
     test::RecordingView view;
     test::ScriptedPump pump;
     FileTable files;
-    ComparisonRun run{state, view, pump, files};
+    ReadMethod method = ReadMethod::Quickest;
 
   private:
     std::int32_t savedLanguage_ = 0;
@@ -158,6 +159,19 @@ TEST_F(ComparisonRunTest, StopAfterABlockStillComparesTheNextThenCancels) {
     ExpectNoShapeChange();
     EXPECT_FALSE(state.keepRunning);
     ExpectFinalSteps();
+
+    // Proof that the block after the press is read: cut it off in the same turn.
+    view = {};
+    pump = {};
+    Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+    pump.At(1, [&] {
+        Press();
+        std::filesystem::resize_file(state.filePaths[0], kBlock + 10);
+    });
+    Press();
+    EXPECT_EQ(view.resultCaption, "File cannot be read.");
+    EXPECT_EQ(view.boxForeColour[0], kRed);
+    ExpectFinalSteps();
 }
 
 TEST_F(ComparisonRunTest, StopAfterTheLastBlockStillGivesTheVerdict) {
@@ -189,24 +203,74 @@ TEST_F(ComparisonRunTest, MissingPathOpensNothing) {
 }
 
 TEST_F(ComparisonRunTest, FileGoneSinceTheDropIsReportedOnItsBox) {
-    Files(PatternBytes(10), PatternBytes(10));
-    std::filesystem::remove(state.filePaths[1]);
-    Press();
-    EXPECT_EQ(view.resultCaption, "File cannot be read.");
-    EXPECT_EQ(view.boxForeColour[1], kRed);
-    EXPECT_FALSE(view.boxForeColour[0].has_value());
-    ExpectNoShapeChange();
-    ExpectFinalSteps();
+    for (const std::size_t gone : {0u, 1u}) {
+        SCOPED_TRACE(gone);
+        view = {};
+        Files(PatternBytes(10), PatternBytes(10));
+        std::filesystem::remove(state.filePaths[gone]);
+        Press();
+        EXPECT_EQ(view.resultCaption, "File cannot be read.");
+        EXPECT_EQ(view.boxForeColour[gone], kRed);
+        EXPECT_FALSE(view.boxForeColour[1 - gone].has_value());
+        ExpectNoShapeChange();
+        ExpectFinalSteps();
+    }
 }
 
-TEST_F(ComparisonRunTest, FileThatShrinksDuringTheRunGivesNoVerdictOnPartialData) {
-    Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
-    pump.At(1, [&] { std::filesystem::resize_file(state.filePaths[0], kBlock + 10); });
-    Press();
-    EXPECT_EQ(view.resultCaption, "File cannot be read.");
-    EXPECT_EQ(view.boxForeColour[0], kRed);
-    ExpectNoShapeChange();
-    ExpectFinalSteps();
+TEST_F(ComparisonRunTest, FileThatChangesLengthDuringTheRunGivesNoVerdict) {
+    // Shrinking is met by the next block; growing only by the check after the last block.
+    const auto shrink = [](const std::string& path) {
+        std::filesystem::resize_file(path, kBlock + 10);
+    };
+    const auto grow = [](const std::string& path) {
+        std::ofstream(path, std::ios::binary | std::ios::app).put('x');
+    };
+    const struct {
+        int box;
+        int turn;
+        std::function<void(const std::string&)> change;
+    } cases[] = {{0, 1, shrink}, {1, 1, shrink}, {0, 1, grow}, {1, 3, grow}};
+    for (const auto& c : cases) {
+        for (const auto how : {ReadMethod::Mapping, ReadMethod::Reading}) {
+            SCOPED_TRACE(testing::Message() << "box " << c.box << " turn " << c.turn << " method "
+                                            << static_cast<int>(how));
+            method = how;
+            view = {};
+            pump = {};
+            Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+            pump.At(c.turn, [&] { c.change(state.filePaths[static_cast<std::size_t>(c.box)]); });
+            Press();
+            EXPECT_EQ(view.resultCaption, "File cannot be read.");
+            EXPECT_EQ(view.boxForeColour[static_cast<std::size_t>(c.box)], kRed);
+            EXPECT_FALSE(view.boxForeColour[static_cast<std::size_t>(1 - c.box)].has_value());
+            ExpectNoShapeChange();
+            ExpectFinalSteps();
+        }
+    }
+}
+
+TEST_F(ComparisonRunTest, PseudoFilesThatMeasureEmptyButHoldDataGetNoVerdict) {
+    if (!std::filesystem::exists("/proc/cpuinfo")) {
+        GTEST_SKIP() << "no /proc here";
+    }
+    const std::string empty = dir.Write("empty", "");
+    const struct {
+        std::string first, second;
+        bool firstRed, secondRed;
+    } cases[] = {{"/proc/cpuinfo", empty, true, false},
+                 {empty, "/proc/cpuinfo", false, true},
+                 {"/proc/self/status", "/proc/cpuinfo", true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first + " " + c.second);
+        view = {};
+        state.filePaths = {c.first, c.second};
+        Press();
+        EXPECT_EQ(view.resultCaption, "File cannot be read.");
+        EXPECT_EQ(view.boxForeColour[0].has_value(), c.firstRed);
+        EXPECT_EQ(view.boxForeColour[1].has_value(), c.secondRed);
+        ExpectNoShapeChange();
+        ExpectFinalSteps();
+    }
 }
 
 TEST_F(ComparisonRunTest, NoFreeFileNumberIsAReadFailureNotACrash) {

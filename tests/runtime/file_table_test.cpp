@@ -93,6 +93,20 @@ TEST(FileTable, EmptyFileOpensWithLengthZero) {
     EXPECT_EQ(files.Length(1), 0);
 }
 
+TEST(FileTable, EndsAtOnlyTheExactLength) {
+    TempDir dir;
+    FileTable files;
+    ASSERT_TRUE(files.Open(1, dir.Write("five", "abcde")));
+    ASSERT_TRUE(files.Open(2, dir.Write("empty", "")));
+    EXPECT_TRUE(files.EndsAt(1, 5));
+    EXPECT_FALSE(files.EndsAt(1, 4)) << "more data past the length";
+    EXPECT_FALSE(files.EndsAt(1, 6)) << "ends before the length";
+    EXPECT_FALSE(files.EndsAt(1, 0));
+    EXPECT_TRUE(files.EndsAt(2, 0));
+    EXPECT_FALSE(files.EndsAt(2, 1));
+    EXPECT_FALSE(files.EndsAt(3, 0)) << "number not open";
+}
+
 TEST(FileTable, RejectsMissingPathsFoldersAndEmptyPaths) {
     TempDir dir;
     FileTable files;

@@ -33,6 +33,7 @@ void CaptionThrottle::Apply(const QString& caption) {
     flushTimer_.stop();
     label_.SetCaption(caption);
     sinceShown_.start();
+    emit shown(caption);
 }
 
 }  // namespace duplexa

@@ -27,6 +27,10 @@ class CaptionThrottle final : public QObject {
     void Flush();
     bool holding() const { return held_.has_value(); }
 
+  signals:
+    // The caption is on the label now.
+    void shown(const QString& caption);
+
   private:
     void Apply(const QString& caption);
 

@@ -4,6 +4,8 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTextOption>
 #include <QUrl>
 #include <utility>
@@ -103,6 +105,17 @@ void DropBox::paintEvent(QPaintEvent*) {
     painter.drawText(QRectF(rect().adjusted(kBorder + kMargin, kBorder + kMargin - 1,
                                             -(kBorder + kMargin), -kBorder)),
                      text_, layout);
+
+    if (hasFocus()) {
+        // Keyboard users see which box Enter and Ctrl+V act on.
+        painter.setClipping(false);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        // Also when focus came by a click or at start, not only by Tab.
+        focus.state |= QStyle::State_KeyboardFocusChange;
+        focus.rect = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 }  // namespace duplexa

@@ -12,7 +12,9 @@
 
 #include "runtime/file_table.h"
 #include "runtime/window_rect.h"
+#include "window/qt/accessibility.h"
 #include "window/qt/auto_size_label.h"
+#include "window/qt/box_input.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/caption_throttle.h"
 #include "window/qt/centred_placement.h"
@@ -24,6 +26,7 @@
 #include "window/qt/line_widget.h"
 #include "window/qt/ole_colour.h"
 #include "window/qt/picture_store.h"
+#include "window/qt/result_announcer.h"
 #include "window/qt/shape_widget.h"
 
 namespace duplexa {
@@ -65,8 +68,10 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
     // highlight, also with no button pressed.
     setMouseTracking(true);
 
+    InstallAccessibility();
     controls_ = BuildFrmMainControls(*this);
     resultCaption_ = std::make_unique<CaptionThrottle>(*controls_.lblResult);
+    resultAnnouncer_ = std::make_unique<ResultAnnouncer>(*controls_.lblResult);
     ConnectHandlers();
     goneWatch_ = WatchForWindowGone(
         [this] { return static_cast<NativeWindowHandle>(internalWinId()); }, [this] { close(); });
@@ -80,7 +85,13 @@ void frmMain::ConnectHandlers() {
         connect(
             &Box(box), &DropBox::filesDropped, this,
             [this, box](const std::vector<std::string>& paths) { lblFile_Dropped(box, paths); });
+        new BoxInput(Box(box), box);  // a chooser and the clipboard, handed on as a drop
     }
+    ShowNameAsToolTip(*c.cmdOrder1);
+    ShowNameAsToolTip(*c.cmdOrder2);
+    connect(resultCaption_.get(), &CaptionThrottle::shown, this, [this](const QString& caption) {
+        resultAnnouncer_->Landed(caption, state_.isRunning);
+    });
     connect(c.cmdOrder1, &QPushButton::clicked, this, [this] { logic_.cmdOrder1_Click(); });
     connect(c.cmdOrder2, &QPushButton::clicked, this, [this] { logic_.cmdOrder2_Click(); });
     // Only the pale flags take clicks: they lie over the flags while the pointer is there.
@@ -98,6 +109,7 @@ void frmMain::ConnectHandlers() {
 void frmMain::SwitchLanguage(void (frmMainLogic::*click)()) {
     (logic_.*click)();
     resultCaption_->Flush();  // also in the middle of a run, where the line is throttled
+    AnnounceNewNames(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -116,6 +128,7 @@ void frmMain::comCompare_Click() {
         return;  // a Stop press handled inside the run; the run goes on to its next check
     }
     resultCaption_->Flush();  // the verdict always lands
+    resultAnnouncer_->Settled();
     if (closeAsked_) {
         closeAsked_ = false;
         close();

@@ -24,6 +24,7 @@
 namespace duplexa {
 
 class CaptionThrottle;
+class ResultAnnouncer;
 
 class frmMain final : public QWidget, public FormView {
     Q_OBJECT
@@ -122,6 +123,7 @@ class frmMain final : public QWidget, public FormView {
     frmMainServices services_;
     frmMainLogic logic_;
     std::unique_ptr<CaptionThrottle> resultCaption_;
+    std::unique_ptr<ResultAnnouncer> resultAnnouncer_;
     // A window destroyed from outside ends the program as a close from the title bar does.
     std::unique_ptr<WindowGoneWatch> goneWatch_;
     bool closeAsked_ = false;  // closed from the title bar during a run

@@ -170,6 +170,11 @@ int main(int argc, char** argv) {
         form.logic().lblHomepage_MouseMove();  // the pointer over the link
         return true;
     });
+    shooter.Shoot(QStringLiteral("12-keyboard-focus"), [&](frmMain& form) {
+        QApplication::setActiveWindow(&form);
+        form.controls().lblFile[0]->setFocus(Qt::TabFocusReason);
+        return true;
+    });
     shooter.Shoot(QStringLiteral("8-progress"), [&](frmMain& form) {
         Drop(form, 0, big1);
         Drop(form, 1, big2);

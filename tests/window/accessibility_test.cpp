@@ -1,0 +1,169 @@
+// The window as a screen reader sees it, through Qt's own accessibility API.
+
+#include <gtest/gtest.h>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QPushButton>
+
+#include "core/language.h"
+#include "support/settings_sandbox.h"
+#include "support/temp_dir.h"
+#include "window/qt/caption_button.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/label.h"
+#include "window/qt/synthetic_drop.h"
+
+namespace duplexa {
+namespace {
+
+// As a screen reader on the bus does: with none, Qt sends no change event at all.
+void SetReaderListening(bool listening) {
+    if (QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        platform->setActive(listening);
+    }
+}
+
+class AccessibilityTest : public testing::Test {
+  protected:
+    AccessibilityTest() : savedLanguage_(currentLanguage) {
+        SetReaderListening(true);
+        frmMainServices services;
+        services.settingsKey = settings.Maker();
+        form = std::make_unique<frmMain>(std::move(services));
+        form->Form_Load();
+        form->ShowCentred();
+    }
+    ~AccessibilityTest() override {
+        form.reset();
+        QAccessible::installUpdateHandler(nullptr);
+        SetReaderListening(false);
+        currentLanguage = savedLanguage_;
+    }
+
+    // The window's children by control name, in the order a reader walks them.
+    QStringList Order() const {
+        QStringList names;
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+        for (int i = 0; i < window->childCount(); ++i) {
+            EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+            names.append(window->child(i)->object()->objectName());
+        }
+        return names;
+    }
+    QAccessibleInterface* Child(const char* name) const {
+        return QAccessible::queryAccessibleInterface(
+            form->findChild<QWidget*>(QString::fromLatin1(name)));
+    }
+    void Press(const char* name) {
+        Child(name)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    void Drop(int box, const std::string& path) {
+        DropFiles(*form->controls().lblFile.at(static_cast<std::size_t>(box)),
+                  {QString::fromStdString(path)});
+    }
+
+    test::SettingsSandbox settings;
+    test::TempDir dir;
+    std::unique_ptr<frmMain> form;
+
+  private:
+    std::int32_t savedLanguage_;
+};
+
+TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages) {
+    EXPECT_EQ(Order(), QString("imgLangENG imgLangHUN lblTitle lblVersion Label10 lblHomepage "
+                               "lblFile0 frResult comCompare lblFile1 lblResult cmdOrder1 "
+                               "cmdOrder2 ComClose lblLayout")
+                           .split(' '))
+        << "decoration is left out";
+    const struct {
+        const char* control;
+        QAccessible::Role role;
+        const char* en;
+        const char* hu;
+    } cases[] = {
+        {"Label10", QAccessible::StaticText, "Veltrimo \u00a9 2024", "Veltrimo \u00a9 2024"},
+        {"lblLayout", QAccessible::StaticText, "Layout:", "Elrendez\u00e9s:"},
+        {"lblHomepage", QAccessible::Link, "www.veltrimo.hu", "www.veltrimo.hu"},
+        {"lblFile1", QAccessible::EditableText, "Second file", "M\u00e1sodik f\u00e1jl"},
+        {"imgLangHUN", QAccessible::Button, "Magyar", "Magyar"},
+        {"cmdOrder1", QAccessible::Button, "Side by side", "Egym\u00e1s mellett"},
+        {"cmdOrder2", QAccessible::Button, "Stacked", "Egym\u00e1s alatt"},
+    };
+    static QStringList renamed;  // readers that keep names hear of new ones
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::NameChanged) {
+            renamed.append(event->object()->objectName());
+        }
+    });
+    for (const bool hungarian : {true, false}) {
+        renamed.clear();
+        Press(hungarian ? "imgLangHUN" : "imgLangENG");  // as a click on the flag does
+        EXPECT_EQ(renamed.count("cmdOrder2"), 1);
+        ASSERT_EQ(currentLanguage == 0, hungarian);
+        for (const auto& c : cases) {
+            EXPECT_EQ(Child(c.control)->role(), c.role) << c.control;
+            EXPECT_EQ(Child(c.control)->text(QAccessible::Name),
+                      QString::fromUtf8(hungarian ? c.hu : c.en));
+        }
+        QPushButton& side = *form->controls().cmdOrder1;  // tooltips say the same
+        QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), side.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&side, &tip);
+        EXPECT_EQ(side.toolTip(), Child("cmdOrder1")->text(QAccessible::Name));
+    }
+    Press("cmdOrder1");
+    EXPECT_EQ(form->state().layoutMode, 1);
+}
+
+TEST_F(AccessibilityTest, BoxesAreReadOnlyTextTellingHowToFillThemAndWhetherTheFileIsUsable) {
+    QAccessibleInterface* box = Child("lblFile0");
+    EXPECT_EQ(box->text(QAccessible::Value), "Drag and drop the first file here");
+    EXPECT_EQ(box->textInterface()->text(0, -1), box->text(QAccessible::Value));
+    EXPECT_TRUE(box->state().readOnly && box->state().focusable);
+    EXPECT_TRUE(box->text(QAccessible::Description).contains("Ctrl+V"));
+
+    Drop(0, dir.Write("report.pdf", "abc"));
+    Drop(1, dir.path().string());  // a folder: refused
+    EXPECT_EQ(box->text(QAccessible::Value), "report.pdf");
+    EXPECT_TRUE(box->text(QAccessible::Description).endsWith("The file can be used."));
+    EXPECT_TRUE(Child("lblFile1")->text(QAccessible::Description).endsWith("cannot be used."));
+}
+
+TEST_F(AccessibilityTest, SignIsHiddenUntilAVerdictAndEachVerdictIsAnnouncedOnce) {
+    static QStringList heard;
+    heard.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::NameChanged &&
+            event->object()->objectName() == QLatin1String("lblResult")) {
+            heard.append(static_cast<Label*>(event->object())->caption());
+        }
+    });
+    QAccessibleInterface* sign = Child("frResult");
+    EXPECT_TRUE(sign->state().invisible);
+    EXPECT_EQ(sign->childCount(), 0) << "bars and stroke are one picture";
+
+    auto bytes = test::PatternBytes(3000);
+    Drop(0, dir.Write("a.bin", bytes));
+    Drop(1, dir.Write("b.bin", bytes));
+    form->controls().comCompare->click();
+    EXPECT_EQ(sign->role(), QAccessible::Graphic);
+    EXPECT_FALSE(sign->state().invisible);
+    EXPECT_EQ(sign->text(QAccessible::Name), "Identical");
+    EXPECT_EQ(heard.count("They are exactly the same."), 1);
+
+    bytes[10] ^= 1;
+    Drop(1, dir.Write("c.bin", bytes));
+    form->controls().comCompare->click();
+    EXPECT_EQ(sign->text(QAccessible::Name), "Different");
+    EXPECT_TRUE(heard.back().startsWith("Differ in 1 bytes"));
+}
+
+}  // namespace
+}  // namespace duplexa

@@ -1,0 +1,285 @@
+#include "window/qt/accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QMetaObject>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "window/logic/accessible_facts.h"
+#include "window/qt/drop_box.h"
+#include "window/qt/frm_main.h"
+#include "window/qt/label.h"
+
+namespace duplexa {
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::optional<AccessibleFacts> FactsOf(const QWidget& widget) {
+    ControlLook look;
+    if (const auto* label = qobject_cast<const Label*>(&widget)) {
+        look.caption = label->caption().toStdString();
+    } else if (const auto* box = qobject_cast<const DropBox*>(&widget)) {
+        look.caption = box->text().toStdString();
+    }
+    // The sign's bars and stroke lie inside its frame.
+    if (const auto* bar = widget.findChild<const QWidget*>(QStringLiteral("sEqual1"))) {
+        look.signShown = !bar->isHidden();
+    }
+    if (const auto* stroke = widget.findChild<const QWidget*>(QStringLiteral("strikeLine"))) {
+        look.signCrossed = !stroke->isHidden();
+    }
+    static const WindowState noWindow;
+    auto* form = qobject_cast<frmMain*>(widget.window());
+    return DescribeControl(widget.objectName().toStdString(), look,
+                           form != nullptr ? form->state() : noWindow);
+}
+
+QAccessible::Role RoleOf(AccessibleKind kind) {
+    switch (kind) {
+        case AccessibleKind::StaticText:
+            return QAccessible::StaticText;
+        case AccessibleKind::Link:
+            return QAccessible::Link;
+        case AccessibleKind::ReadOnlyText:
+            return QAccessible::EditableText;
+        case AccessibleKind::Image:
+            return QAccessible::Graphic;
+        case AccessibleKind::Button:
+            return QAccessible::Button;
+        case AccessibleKind::Hidden:
+            break;
+    }
+    return QAccessible::NoRole;
+}
+
+// One of the window's described controls. A file box also offers its text, read-only.
+class ControlAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    ControlAccessible(QWidget* widget, AccessibleKind kind)
+        : QAccessibleWidget(widget, RoleOf(kind)) {}
+
+    AccessibleFacts Facts() const { return FactsOf(*widget()).value_or(AccessibleFacts{}); }
+
+    QAccessible::Role role() const override { return RoleOf(Facts().kind); }
+
+    QString text(QAccessible::Text t) const override {
+        const AccessibleFacts facts = Facts();
+        switch (t) {
+            case QAccessible::Name:
+                return FromUtf8(facts.name);
+            case QAccessible::Description:
+                return FromUtf8(facts.description);
+            case QAccessible::Value:
+                return facts.kind == AccessibleKind::ReadOnlyText ? BoxText() : QString();
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        const AccessibleFacts facts = Facts();
+        s.readOnly = facts.kind == AccessibleKind::ReadOnlyText;
+        s.multiLine = s.readOnly;
+        s.linked = facts.kind == AccessibleKind::Link;
+        s.invisible = s.invisible || !facts.shown;
+        return s;
+    }
+
+    // The sign is one picture: its bars and stroke are not separate things to read.
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && Facts().kind == AccessibleKind::ReadOnlyText) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QStringList actionNames() const override {
+        const AccessibleKind kind = Facts().kind;
+        if (kind == AccessibleKind::Button || kind == AccessibleKind::Link) {
+            return {pressAction()};
+        }
+        return QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !widget()->isEnabled()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        const AccessibleFacts facts = Facts();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget())) {
+            button->click();
+            return;
+        }
+        // A flag's press is a click on the pale flag that takes its clicks.
+        QObject* target = widget();
+        if (!facts.pressTarget.empty() && widget()->parentWidget() != nullptr) {
+            target = widget()->parentWidget()->findChild<QWidget*>(
+                QString::fromLatin1(facts.pressTarget.data(),
+                                    static_cast<qsizetype>(facts.pressTarget.size())),
+                Qt::FindDirectChildrenOnly);
+        }
+        if (target != nullptr) {
+            QMetaObject::invokeMethod(target, "clicked");
+        }
+    }
+
+    // Read-only text: the box's text, no caret to move and nothing to select.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString all = BoxText();
+        start = std::clamp(start, 0, static_cast<int>(all.size()));
+        end = end < 0 ? static_cast<int>(all.size())
+                      : std::clamp(end, start, static_cast<int>(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(BoxText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QString BoxText() const {
+        const auto* box = qobject_cast<const DropBox*>(widget());
+        return box != nullptr ? box->text() : QString();
+    }
+};
+
+// The window lists its described and toolkit-described controls in reading order, top to
+// bottom and left to right, and leaves decoration out.
+class WindowAccessible final : public QAccessibleWidget {
+  public:
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(Children().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const std::vector<QWidget*> children = Children();
+        if (index < 0 || index >= static_cast<int>(children.size())) {
+            return nullptr;
+        }
+        return QAccessible::queryAccessibleInterface(children[static_cast<std::size_t>(index)]);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const std::vector<QWidget*> children = Children();
+        const auto found = std::find(children.begin(), children.end(),
+                                     child != nullptr ? child->object() : nullptr);
+        return found == children.end() ? -1 : static_cast<int>(found - children.begin());
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (QWidget* widget : Children()) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+            if (iface != nullptr && !widget->isHidden() && iface->rect().contains(x, y)) {
+                return iface;
+            }
+        }
+        return nullptr;
+    }
+
+  private:
+    std::vector<QWidget*> Children() const {
+        std::vector<QWidget*> children;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child == nullptr || child->isWindow()) {
+                continue;
+            }
+            const std::optional<AccessibleFacts> facts = FactsOf(*child);
+            if (!facts || facts->kind != AccessibleKind::Hidden) {
+                children.push_back(child);
+            }
+        }
+        std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        return children;
+    }
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    if (className == QLatin1String("duplexa::frmMain")) {
+        return new WindowAccessible(widget);
+    }
+    // Our own controls, and the picture buttons whose captions are empty.
+    const bool ours = className.startsWith(QLatin1String("duplexa::"));
+    if (!ours && className != QLatin1String("QPushButton")) {
+        return nullptr;
+    }
+    const std::optional<AccessibleFacts> facts = FactsOf(*widget);
+    if (!facts || (!ours && facts->kind != AccessibleKind::Button)) {
+        return nullptr;
+    }
+    return new ControlAccessible(widget, facts->kind);
+}
+
+// Sets the tooltip just before it shows, so it follows a language switch at once.
+class NameAsToolTip final : public QObject {
+  public:
+    explicit NameAsToolTip(QWidget& widget) : QObject(&widget) { widget.installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::ToolTip && widget != nullptr) {
+            if (const std::optional<AccessibleFacts> facts = FactsOf(*widget)) {
+                widget->setToolTip(FromUtf8(facts->name));
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void AnnounceNewNames(QWidget& window) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::optional<AccessibleFacts> facts = FactsOf(*control);
+        if (facts && facts->kind != AccessibleKind::Hidden &&
+            control->objectName() != QLatin1String("lblResult")) {
+            QAccessibleEvent renamed(control, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+    }
+}
+
+void ShowNameAsToolTip(QWidget& widget) {
+    new NameAsToolTip(widget);
+}
+
+void InstallAccessibility() {
+    static const bool installed = (QAccessible::installFactory(&Factory), true);
+    (void)installed;
+}
+
+}  // namespace duplexa
