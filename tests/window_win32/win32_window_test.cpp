@@ -6,6 +6,7 @@
 #include "runtime/file_table.h"
 #include "win32_form_fixture.h"
 #include "window/design/frm_main_design.h"
+#include "window/logic/accessible_facts.h"
 #include "window/logic/maker.h"
 #include "window/win32/wide_text.h"
 
@@ -251,6 +252,8 @@ TEST_F(Win32WindowTest, TheLinkOpensTheHomePageOncePerDoubleClick) {
 
 TEST_F(Win32WindowTest, CloseStoresTheLayoutInTheRegistryAndARestartReadsItBack) {
     Open();
+    const std::wstring englishName = TextOf(Real("cmdOrder1"));
+    EXPECT_FALSE(englishName.empty());
     Press("cmdOrder1");
     ExpectPlaceAsHandlersSee(Control::lblFile_1, "lblFile1");
     ExpectPlaceAsHandlersSee(Control::comCompare, "comCompare");
@@ -267,6 +270,10 @@ TEST_F(Win32WindowTest, CloseStoresTheLayoutInTheRegistryAndARestartReadsItBack)
     EXPECT_EQ(again.left, sideBySide.left);
     EXPECT_EQ(again.top, sideBySide.top);
     EXPECT_EQ(TextOf(Real("ComClose")), L"Bezár");
+    // The picture buttons' names for screen readers follow the language too.
+    EXPECT_EQ(win32::Narrow(TextOf(Real("cmdOrder1"))),
+              DescribeControl("cmdOrder1", {}, form().state())->name);
+    EXPECT_NE(TextOf(Real("cmdOrder1")), englishName);
 }
 
 TEST_F(Win32WindowTest, ScaledDisplaysDrawLargerWhileTheHandlersKeepTheirPixels) {

@@ -9,6 +9,7 @@
 
 #include "runtime/file_table.h"
 #include "window/design/frm_main_design.h"
+#include "window/logic/accessible_facts.h"
 #include "window/logic/control_name.h"
 #include "window/win32/form_painter.h"
 #include "window/win32/gdi_colour.h"
@@ -643,6 +644,13 @@ void frmMain::SetTimerEnabled(bool enabled) {
 
 void frmMain::SetWindowCaption(const std::string& caption) {
     SetWindowTextW(window_, Widen(caption).c_str());
+    // A language switch ends here: the picture buttons draw no text, so their window text is
+    // only what a screen reader says, in the language now in force.
+    for (const char* name : {"cmdOrder1", "cmdOrder2"}) {
+        if (const auto facts = DescribeControl(name, {}, state_)) {
+            SetWindowTextW(ControlWindow(name), Widen(facts->name).c_str());
+        }
+    }
 }
 
 OleColour frmMain::BackColour() const {
