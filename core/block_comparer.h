@@ -22,7 +22,7 @@ class BlockComparer {
     // A window of each file is mapped at a time: big enough for the system to map its cached
     // pages whole, small enough to keep the memory a run holds low on any size of file.
     static constexpr std::int64_t kWindow = MappedWindow::kAlignment;
-    static constexpr std::size_t kReadSlice = 128 * 1024;
+    static constexpr std::size_t kReadSlice = 256 * 1024;
 
     struct Outcome {
         std::size_t differences = 0;

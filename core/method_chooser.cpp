@@ -18,7 +18,17 @@ bool MethodChooser::UseMapping() {
         return !mapping;  // each is tried once before any choice
     }
     const bool mappingQuicker = *mapping <= *reading;
-    return window % kRetryEvery == 0 ? !mappingQuicker : mappingQuicker;
+    if (mappingWasQuicker_ && *mappingWasQuicker_ != mappingQuicker) {
+        wait_ = kRetryEvery;
+        nextRetry_ = window + wait_;
+    }
+    mappingWasQuicker_ = mappingQuicker;
+    if (window < nextRetry_) {
+        return mappingQuicker;
+    }
+    wait_ = std::min(2 * wait_, kLongestWait);
+    nextRetry_ = window + wait_;
+    return !mappingQuicker;
 }
 
 void MethodChooser::Record(bool mapped, std::size_t bytes, double seconds) {

@@ -18,8 +18,11 @@ enum class ReadMethod {
 
 class MethodChooser {
   public:
-    // The slower method is tried again every this many windows.
+    // The slower method is tried again after this many windows; each retry that finds it still
+    // slower doubles the wait, up to kLongestWait, since a retry of a much slower method costs
+    // several windows' worth. A retry that turns the choice starts over at kRetryEvery.
     static constexpr int kRetryEvery = 64;
+    static constexpr int kLongestWait = 512;
 
     explicit MethodChooser(ReadMethod method) : method_(method) {}
 
@@ -34,6 +37,9 @@ class MethodChooser {
     ReadMethod method_;
     bool refused_ = false;
     int window_ = 0;
+    int nextRetry_ = kRetryEvery;
+    int wait_ = kRetryEvery;
+    std::optional<bool> mappingWasQuicker_;
     // Seconds per byte of the last two windows each method had, reading then mapping.
     std::array<std::array<std::optional<double>, 2>, 2> lastCosts_{};
     std::optional<double> Cost(bool mapped) const;

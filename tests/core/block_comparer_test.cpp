@@ -64,18 +64,33 @@ TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnEveryPath) {
 }
 
 TEST_F(BlockComparerTest, AFileCutShortUnderTheComparisonNamesItsBox) {
-    // The cut lands inside the window already mapped for the first block: on the mapped path
-    // the pages past the new end cannot be read in, on the read path the read comes up short.
-    for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading}) {
-        for (const std::size_t box : {0u, 1u}) {
-            SCOPED_TRACE(testing::Message() << static_cast<int>(method) << " box " << box);
-            files.Close(1);
-            files.Close(2);
-            Open(test::PatternBytes(3 * kBlock), test::PatternBytes(3 * kBlock));
-            auto comparer = Comparer(method);
-            ASSERT_EQ(comparer.Compare(1, kBlock).failedBox, -1);
-            std::filesystem::resize_file(paths[box], kBlock + 10);
-            EXPECT_EQ(comparer.Compare(kBlock + 1, kBlock).failedBox, static_cast<int>(box));
+    // Cuts inside the window already mapped (its pages go away under the mapping) and before the
+    // next window is mapped (entering its pages ahead fails, the compare must still notice); on
+    // the read path each read comes up short. Windows are two blocks long.
+    struct Cut {
+        std::size_t blocksBefore;  // compared whole before the cut
+        std::size_t keptBytes;
+    };
+    for (const Cut cut : {Cut{1, kBlock + 10}, Cut{2, kBlock + 10}, Cut{2, 2 * kBlock + 4097}}) {
+        for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading}) {
+            for (const std::size_t box : {0u, 1u}) {
+                SCOPED_TRACE(testing::Message()
+                             << cut.blocksBefore << " blocks, kept " << cut.keptBytes << ", method "
+                             << static_cast<int>(method) << ", box " << box);
+                files.Close(1);
+                files.Close(2);
+                Open(test::PatternBytes(3 * kBlock), test::PatternBytes(3 * kBlock));
+                auto comparer = Comparer(method);
+                for (std::size_t block = 0; block < cut.blocksBefore; ++block) {
+                    ASSERT_EQ(
+                        comparer.Compare(static_cast<std::int64_t>(block * kBlock) + 1, kBlock)
+                            .failedBox,
+                        -1);
+                }
+                std::filesystem::resize_file(paths[box], cut.keptBytes);
+                const auto next = static_cast<std::int64_t>(cut.blocksBefore * kBlock) + 1;
+                EXPECT_EQ(comparer.Compare(next, kBlock).failedBox, static_cast<int>(box));
+            }
         }
     }
 }

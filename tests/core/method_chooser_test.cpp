@@ -18,22 +18,40 @@ std::string Choices(MethodChooser& chooser, int windows, double mappedCost, doub
     return choices;
 }
 
-TEST(MethodChooser, TriesEachOnceThenKeepsTheQuickerAndRetriesTheOther) {
+// Where the slower method is retried while the costs hold: after 64 windows, then after waits
+// doubling up to 512.
+std::string Retries(const std::string& choices, char kept, std::size_t from = 2) {
+    std::string at;
+    for (std::size_t i = from; i < choices.size(); ++i) {
+        if (choices[i] != kept) {
+            at += std::to_string(i) + " ";
+        }
+    }
+    return at;
+}
+
+TEST(MethodChooser, TriesEachOnceThenKeepsTheQuickerAndRetriesTheOtherLessOften) {
     const struct {
         double mappedCost, readCost;
         std::string first5;
     } cases[] = {{1, 2, "MRMMM"}, {2, 1, "MRRRR"}, {1, 1, "MRMMM"}};
     for (const auto& c : cases) {
         MethodChooser chooser(ReadMethod::Quickest);
-        const auto choices =
-            Choices(chooser, 3 * MethodChooser::kRetryEvery, c.mappedCost, c.readCost);
+        const auto choices = Choices(chooser, 2000, c.mappedCost, c.readCost);
         EXPECT_EQ(choices.substr(0, 5), c.first5);
-        const char kept = c.first5.back();
-        const char other = kept == 'M' ? 'R' : 'M';
-        for (std::size_t i = 2; i < choices.size(); ++i) {
-            EXPECT_EQ(choices[i], i % MethodChooser::kRetryEvery == 0 ? other : kept) << i;
-        }
+        EXPECT_EQ(Retries(choices, c.first5.back()), "64 192 448 960 1472 1984 ");
     }
+}
+
+TEST(MethodChooser, ARetryThatTurnsTheChoiceStartsTheWaitOver) {
+    MethodChooser chooser(ReadMethod::Quickest);
+    auto choices = Choices(chooser, 192, 2, 1);  // reading kept, mapping retried at 64
+    // Mapping turns quicker: the retry at 192 finds it, and from the next window on reading is
+    // retried after 64 windows, then after 128.
+    choices += Choices(chooser, 300, 1, 2);
+    EXPECT_EQ(Retries(choices.substr(0, 192), 'R'), "64 ");
+    EXPECT_EQ(choices[192], 'M');
+    EXPECT_EQ(Retries(choices, 'M', 193), "257 385 ");
 }
 
 TEST(MethodChooser, FollowsTheTimesWhenTheyTurn) {
