@@ -3,11 +3,12 @@
 // A missing picture leaves the control empty.
 
 #include <QPixmap>
-#include <QWidget>
+
+#include "window/qt/clickable_widget.h"
 
 namespace duplexa {
 
-class ImageBox final : public QWidget {
+class ImageBox final : public ClickableWidget {
     Q_OBJECT
 
   public:
@@ -15,19 +16,10 @@ class ImageBox final : public QWidget {
 
     const QPixmap& picture() const { return picture_; }
 
-  signals:
-    void clicked();
-    void mouseMoved();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    bool pressed_ = false;  // a left press that the release may turn into a click
     QPixmap picture_;
 };
 

@@ -4,13 +4,13 @@
 // plain, never markup.
 
 #include <QString>
-#include <QWidget>
 
 #include "core/colours.h"
+#include "window/qt/clickable_widget.h"
 
 namespace duplexa {
 
-class Label : public QWidget {
+class Label : public ClickableWidget {
     Q_OBJECT
 
   public:
@@ -28,19 +28,10 @@ class Label : public QWidget {
     OleColour foreColour() const { return foreColour_; }
     void SetUnderline(bool underline);
 
-  signals:
-    void clicked();
-    void mouseMoved();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    bool pressed_ = false;  // a left press that the release may turn into a click
     QString caption_;
     bool rightAligned_ = false;
     bool transparent_ = false;
