@@ -1,6 +1,6 @@
 #include "fake_form.h"
 
-#include <stdexcept>
+#include "window/logic/control_name.h"
 
 namespace duplexa::test {
 namespace {
@@ -166,41 +166,11 @@ std::vector<std::string> FakeForm::Captions(Control c) const {
 }
 
 std::string FakeForm::Name(Control c) {
-    switch (c) {
-        case Control::lblTitle:
-            return "lblTitle";
-        case Control::lblVersion:
-            return "lblVersion";
-        case Control::lblHomepage:
-            return "lblHomepage";
-        case Control::imgLangENG:
-            return "imgLangENG";
-        case Control::imgLangHUN:
-            return "imgLangHUN";
-        case Control::imgLangENG_hl:
-            return "imgLangENG_hl";
-        case Control::imgLangHUN_hl:
-            return "imgLangHUN_hl";
-        case Control::lblFile_0:
-            return "lblFile(0)";
-        case Control::lblFile_1:
-            return "lblFile(1)";
-        case Control::frResult:
-            return "frResult";
-        case Control::comCompare:
-            return "comCompare";
-        case Control::lblResult:
-            return "lblResult";
-        case Control::lblLayout:
-            return "lblLayout";
-        case Control::cmdOrder1:
-            return "cmdOrder1";
-        case Control::cmdOrder2:
-            return "cmdOrder2";
-        case Control::ComClose:
-            return "ComClose";
+    // The log writes the boxes as the control array they are.
+    if (c == Control::lblFile_0 || c == Control::lblFile_1) {
+        return c == Control::lblFile_0 ? "lblFile(0)" : "lblFile(1)";
     }
-    throw std::logic_error("unknown control");
+    return ControlName(c);
 }
 
 std::string FakeForm::Number(float value) {

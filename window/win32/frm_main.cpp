@@ -535,30 +535,26 @@ float frmMain::Height(Control control) const {
 }
 
 void frmMain::SetLeft(Control control, float left) {
-    const int index = Index(control);
-    Repaint(index);
-    controls_.at(index).place.left = left;
-    controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
+    MoveEdge(control, &LogicalRect::left, left);
 }
 
 void frmMain::SetTop(Control control, float top) {
-    const int index = Index(control);
-    Repaint(index);
-    controls_.at(index).place.top = top;
-    controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
+    MoveEdge(control, &LogicalRect::top, top);
 }
 
 void frmMain::SetWidth(Control control, float width) {
-    const int index = Index(control);
-    Repaint(index);
-    controls_.at(index).place.width = width;
-    controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
+    MoveEdge(control, &LogicalRect::width, width);
 }
 
 void frmMain::SetHeight(Control control, float height) {
+    MoveEdge(control, &LogicalRect::height, height);
+}
+
+// The old place is repainted too, so a painted control leaves nothing behind.
+void frmMain::MoveEdge(Control control, float LogicalRect::*edge, float value) {
     const int index = Index(control);
     Repaint(index);
-    controls_.at(index).place.height = height;
+    controls_.at(index).place.*edge = value;
     controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
 }
 

@@ -103,6 +103,7 @@ class frmMain final : public FormView, private BoxFileSink {
     int BoxIndex(int box) const;
     int HitTest(LPARAM where) const;
     void Repaint(int index);
+    void MoveEdge(Control control, float LogicalRect::*edge, float value);
     void PlaceWindow(int index);
     void FitToCaption(int index);
     // The caption's extent in the label's font at dotsPerInch.
