@@ -4,7 +4,7 @@
 // beside this program, started in its place, so that a headless run does not pay for loading the
 // window's libraries).
 // --mapping and --reading hold the comparison to one way of getting at the bytes instead of
-// the quicker of the two.
+// the quicker of the two; --one-thread compares every block on one thread, without the helper.
 
 #include <unistd.h>
 
@@ -13,6 +13,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "core/comparison_run.h"
 #include "core/language.h"
@@ -57,12 +58,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     auto method = duplexa::ReadMethod::Quickest;
+    unsigned processors = std::thread::hardware_concurrency();
     if (argc == 4 && std::string(argv[1]) == "--mapping") {
         method = duplexa::ReadMethod::Mapping;
     } else if (argc == 4 && std::string(argv[1]) == "--reading") {
         method = duplexa::ReadMethod::Reading;
+    } else if (argc == 4 && std::string(argv[1]) == "--one-thread") {
+        processors = 1;
     } else if (argc != 3) {
-        std::fprintf(stderr, "usage: %s [--window | --mapping | --reading] FILE1 FILE2\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s [--window | --mapping | --reading | --one-thread] FILE1 FILE2\n",
+                     argv[0]);
         return 2;
     }
     duplexa::currentLanguage = 1;
@@ -70,7 +76,7 @@ int main(int argc, char** argv) {
     state.filePaths = {argv[argc - 2], argv[argc - 1]};
     DiscardingView view;
     IdlePump pump;
-    duplexa::ComparisonRun run(state, view, pump, duplexa::Files(), method);
+    duplexa::ComparisonRun run(state, view, pump, duplexa::Files(), method, processors);
 
     const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();

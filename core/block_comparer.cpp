@@ -7,6 +7,9 @@
 namespace duplexa {
 namespace {
 
+// The helper's half starts on a page boundary, as aligned as the block itself.
+constexpr std::size_t kPage = 4096;
+
 struct MappedCount {
     const std::uint8_t* first;
     const std::uint8_t* second;
@@ -23,7 +26,8 @@ void CountMapped(void* context) {
 }  // namespace
 
 BlockComparer::BlockComparer(const FileTable& files, std::array<int, 2> fileNos, std::int64_t size,
-                             ReadMethod method, std::array<BlockBuffer*, 2> buffers)
+                             ReadMethod method, std::array<BlockBuffer*, 2> buffers,
+                             unsigned processors)
     : files_(files), fileNos_(fileNos), size_(size), buffers_(buffers), chooser_(method) {
     // Sized here, before any window is timed: fresh buffer pages are slow to bring in under
     // some hypervisors, a one-off cost that would otherwise make the first read window look
@@ -33,9 +37,22 @@ BlockComparer::BlockComparer(const FileTable& files, std::array<int, 2> fileNos,
     for (BlockBuffer* buffer : buffers_) {
         buffer->assign(slice, 0);
     }
+    if (processors >= 2 && size_ >= static_cast<std::int64_t>(kSplitFrom)) {
+        for (BlockBuffer& buffer : helperBuffers_) {
+            buffer.assign(slice, 0);
+        }
+        helper_.emplace();
+    }
 }
 
-BlockComparer::Outcome BlockComparer::Compare(std::int64_t position, std::size_t length) {
+BlockComparer::~BlockComparer() {
+    helper_.reset();  // before the windows and buffers it may still be reading
+}
+
+void BlockComparer::Prepare(std::int64_t position, std::size_t length) {
+    if (helper_) {
+        helper_->Wait();  // it may still be counting in the window about to be unmapped
+    }
     auto started = Clock::now();
     const std::int64_t offset = position - 1;
     const std::int64_t start = offset - offset % kWindow;
@@ -47,12 +64,44 @@ BlockComparer::Outcome BlockComparer::Compare(std::int64_t position, std::size_t
         started = Clock::now();
         MoveToWindow(start);
     }
-    const Outcome outcome = windowMapped_
-                                ? CompareMapped(static_cast<std::size_t>(offset - start), length)
-                                : CompareRead(position, length);
+    const std::size_t first = FirstHalf(length);
+    if (first < length) {
+        helperJob_.span = {position + static_cast<std::int64_t>(first), length - first};
+        helper_->Start([this] {
+            helperJob_.outcome =
+                CompareSpan(helperJob_.span, {&helperBuffers_[0], &helperBuffers_[1]});
+        });
+    }
+    windowTime_ += Clock::now() - started;
+    prepared_ = Span{position, length};
+}
+
+BlockComparer::Outcome BlockComparer::Compare(std::int64_t position, std::size_t length) {
+    if (!prepared_ || prepared_->position != position || prepared_->length != length) {
+        Prepare(position, length);
+    }
+    prepared_.reset();
+    const auto started = Clock::now();
+    const std::size_t first = FirstHalf(length);
+    Outcome outcome = CompareSpan({position, first}, buffers_);
+    if (first < length) {
+        helper_->Wait();
+        if (outcome.failedBox < 0) {  // else the first half's failure is the one to report
+            const Outcome& second = helperJob_.outcome;
+            outcome = second.failedBox < 0 ? Outcome{outcome.differences + second.differences, -1}
+                                           : second;
+        }
+    }
     windowTime_ += Clock::now() - started;
     windowBytes_ += length;
     return outcome;
+}
+
+std::size_t BlockComparer::FirstHalf(std::size_t length) const {
+    if (!helper_ || length < kSplitFrom) {
+        return length;
+    }
+    return length / 2 / kPage * kPage;
 }
 
 void BlockComparer::MoveToWindow(std::int64_t start) {
@@ -75,30 +124,39 @@ void BlockComparer::MoveToWindow(std::int64_t start) {
     windowMapped_ = true;
 }
 
+BlockComparer::Outcome BlockComparer::CompareSpan(Span span,
+                                                  std::array<BlockBuffer*, 2> buffers) const {
+    if (windowMapped_) {
+        return CompareMapped(static_cast<std::size_t>(span.position - 1 - windowStart_),
+                             span.length);
+    }
+    return CompareRead(span, buffers);
+}
+
 BlockComparer::Outcome BlockComparer::CompareMapped(std::size_t offset, std::size_t length) const {
     MappedCount count{windows_[0]->data() + offset, windows_[1]->data() + offset, length, 0};
-    // A file cut short under its mapping: the page past its new end cannot be read in.
+    // A file cut short under its mapping: the page past its new end cannot be read in. The
+    // signal comes to the thread that touched the page, so each thread catches its own.
     if (const void* failed = RunOnMappedPages(CountMapped, &count)) {
         return {0, windows_[1]->Holds(failed) ? 1 : 0};
     }
     return {count.differences, -1};
 }
 
-BlockComparer::Outcome BlockComparer::CompareRead(std::int64_t position, std::size_t length) {
-    const BlockBuffer& first = *buffers_[0];
-    const BlockBuffer& second = *buffers_[1];
+BlockComparer::Outcome BlockComparer::CompareRead(Span span,
+                                                  std::array<BlockBuffer*, 2> buffers) const {
     Outcome outcome;
-    for (std::size_t at = 0; at < length; at += kReadSlice) {
-        const std::size_t count = std::min(kReadSlice, length - at);
-        const std::int64_t slicePosition = position + static_cast<std::int64_t>(at);
+    for (std::size_t at = 0; at < span.length; at += kReadSlice) {
+        const std::size_t count = std::min(kReadSlice, span.length - at);
+        const std::int64_t slicePosition = span.position + static_cast<std::int64_t>(at);
         // A short read means the file changed since it was measured: no verdict on partial data.
         for (std::size_t box = 0; box < 2; ++box) {
             if (!files_.Read(fileNos_[box], slicePosition,
-                             std::span(buffers_[box]->data(), count))) {
+                             std::span(buffers[box]->data(), count))) {
                 return {0, static_cast<int>(box)};
             }
         }
-        outcome.differences += CountDifferences(first.data(), second.data(), count);
+        outcome.differences += CountDifferences(buffers[0]->data(), buffers[1]->data(), count);
     }
     return outcome;
 }

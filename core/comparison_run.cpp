@@ -88,13 +88,15 @@ void ComparisonRun::CompareBlocks() {
     files_.HintSequential(state_.firstFileNo);
     files_.HintSequential(state_.secondFileNo);
     BlockComparer comparer(files_, {state_.firstFileNo, state_.secondFileNo}, size, method_,
-                           {&state_.firstBlock, &state_.secondBlock});
+                           {&state_.firstBlock, &state_.secondBlock}, processors_);
+    const auto lengthFrom = [size](std::int64_t start) {
+        return static_cast<std::size_t>(std::min(kBlockSize, size - start + 1));
+    };
 
     std::int64_t blockStart = 1;
     while (true) {
         state_.blockStart = static_cast<std::int32_t>(blockStart);
-        const auto length = static_cast<std::size_t>(std::min(kBlockSize, size - blockStart + 1));
-        const auto outcome = comparer.Compare(blockStart, length);
+        const auto outcome = comparer.Compare(blockStart, lengthFrom(blockStart));
         if (outcome.failedBox >= 0) {
             ShowReadFailure(outcome.failedBox);
             return;
@@ -104,10 +106,16 @@ void ComparisonRun::CompareBlocks() {
             ShowResult(state_, view_, TXT_CANCELLED);
             return;
         }
+        const std::int64_t nextStart = blockStart + kBlockSize;
+        if (nextStart <= size) {
+            // The helper reads on through the progress line and the event turn. Even after a
+            // Stop pressed in that turn the next block is compared, so the work is never lost.
+            comparer.Prepare(nextStart, lengthFrom(nextStart));
+        }
         const double percent = static_cast<double>(blockStart) / static_cast<double>(size) * 100.0;
         ShowResult(state_, view_, ComposeProgress(percent, state_.diffCount));
         pump_.RunPendingEvents();
-        blockStart += kBlockSize;
+        blockStart = nextStart;
         if (blockStart > size) {
             break;
         }

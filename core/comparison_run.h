@@ -3,6 +3,7 @@
 // window's thread and hands the event loop one turn after every block.
 
 #include <cstdint>
+#include <thread>
 
 #include "core/method_chooser.h"
 #include "core/run_view.h"
@@ -16,9 +17,16 @@ class ComparisonRun {
   public:
     static constexpr std::int64_t kBlockSize = 0x100000;
 
+    // With fewer than 2 processors each block is compared on the window's thread alone.
     ComparisonRun(WindowState& state, RunView& view, EventPump& pump, FileTable& files,
-                  ReadMethod method = ReadMethod::Quickest)
-        : state_(state), view_(view), pump_(pump), files_(files), method_(method) {}
+                  ReadMethod method = ReadMethod::Quickest,
+                  unsigned processors = std::thread::hardware_concurrency())
+        : state_(state),
+          view_(view),
+          pump_(pump),
+          files_(files),
+          method_(method),
+          processors_(processors) {}
 
     // Starts a run, or asks the run in progress to stop after its current block.
     void comCompare_Click();
@@ -42,6 +50,7 @@ class ComparisonRun {
     EventPump& pump_;
     FileTable& files_;
     ReadMethod method_;
+    unsigned processors_;
 };
 
 }  // namespace duplexa

@@ -21,8 +21,8 @@ class BlockComparerTest : public ::testing::Test {
         ASSERT_TRUE(files.Open(2, paths[1]));
         size = static_cast<std::int64_t>(first.size());
     }
-    BlockComparer Comparer(ReadMethod method) {
-        return BlockComparer(files, {1, 2}, size, method, {&buffers[0], &buffers[1]});
+    BlockComparer Comparer(ReadMethod method, unsigned processors) {
+        return BlockComparer(files, {1, 2}, size, method, {&buffers[0], &buffers[1]}, processors);
     }
 
     test::TempDir dir;
@@ -34,7 +34,9 @@ class BlockComparerTest : public ::testing::Test {
 
 TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnEveryPath) {
     // Random data with differing runs of every length from 1 to 600, across window edges and
-    // into a last window that is not full.
+    // into a last window that is not full, whose block does not split into equal halves. With
+    // two processors each block is counted in two halves at once, the next block's second half
+    // started ahead or not.
     const std::size_t length = 2 * BlockComparer::kWindow + 3 * kBlock / 2 + 12345;
     const auto first = test::PatternBytes(length, 5);
     auto second = first;
@@ -50,47 +52,89 @@ TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnEveryPath) {
         expected += first[i] != second[i] ? 1 : 0;
     }
     Open(first, second);
+    const struct {
+        unsigned processors;
+        bool ahead;
+    } ways[] = {{1, false}, {2, false}, {2, true}};
     for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading, ReadMethod::Quickest}) {
-        auto comparer = Comparer(method);
-        std::size_t counted = 0;
-        for (std::size_t at = 0; at < length; at += kBlock) {
-            const auto outcome =
-                comparer.Compare(static_cast<std::int64_t>(at) + 1, std::min(kBlock, length - at));
-            ASSERT_EQ(outcome.failedBox, -1);
-            counted += outcome.differences;
+        for (const auto way : ways) {
+            SCOPED_TRACE(testing::Message()
+                         << "method " << static_cast<int>(method) << ", " << way.processors
+                         << " processors, ahead " << way.ahead);
+            auto comparer = Comparer(method, way.processors);
+            EXPECT_EQ(comparer.SplitsBlocks(), way.processors > 1);
+            const auto block = [&](std::size_t at) {
+                return std::pair(static_cast<std::int64_t>(at) + 1, std::min(kBlock, length - at));
+            };
+            std::size_t counted = 0;
+            for (std::size_t at = 0; at < length; at += kBlock) {
+                const auto [position, count] = block(at);
+                const auto outcome = comparer.Compare(position, count);
+                ASSERT_EQ(outcome.failedBox, -1);
+                counted += outcome.differences;
+                if (way.ahead && at + kBlock < length) {
+                    const auto [next, nextCount] = block(at + kBlock);
+                    comparer.Prepare(next, nextCount);
+                }
+            }
+            EXPECT_EQ(counted, expected);
         }
-        EXPECT_EQ(counted, expected) << static_cast<int>(method);
     }
 }
 
 TEST_F(BlockComparerTest, AFileCutShortUnderTheComparisonNamesItsBox) {
     // Cuts inside the window already mapped (its pages go away under the mapping) and before the
     // next window is mapped (entering its pages ahead fails, the compare must still notice); on
-    // the read path each read comes up short. Windows are two blocks long.
+    // the read path each read comes up short. Windows are two blocks long. Cuts in a block's
+    // second half are met by the helper where there is one.
     struct Cut {
         std::size_t blocksBefore;  // compared whole before the cut
         std::size_t keptBytes;
     };
-    for (const Cut cut : {Cut{1, kBlock + 10}, Cut{2, kBlock + 10}, Cut{2, 2 * kBlock + 4097}}) {
+    constexpr std::size_t kHalf = kBlock / 2;
+    for (const Cut cut : {Cut{1, kBlock + 10}, Cut{1, kBlock + kHalf + 10}, Cut{2, kBlock + 10},
+                          Cut{2, 2 * kBlock + 4097}, Cut{2, 2 * kBlock + kHalf + 4097}}) {
         for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading}) {
             for (const std::size_t box : {0u, 1u}) {
-                SCOPED_TRACE(testing::Message()
-                             << cut.blocksBefore << " blocks, kept " << cut.keptBytes << ", method "
-                             << static_cast<int>(method) << ", box " << box);
-                files.Close(1);
-                files.Close(2);
-                Open(test::PatternBytes(3 * kBlock), test::PatternBytes(3 * kBlock));
-                auto comparer = Comparer(method);
-                for (std::size_t block = 0; block < cut.blocksBefore; ++block) {
-                    ASSERT_EQ(
-                        comparer.Compare(static_cast<std::int64_t>(block * kBlock) + 1, kBlock)
-                            .failedBox,
-                        -1);
+                for (const unsigned processors : {1u, 2u}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << cut.blocksBefore << " blocks, kept " << cut.keptBytes
+                                 << ", method " << static_cast<int>(method) << ", box " << box
+                                 << ", " << processors << " processors");
+                    files.Close(1);
+                    files.Close(2);
+                    Open(test::PatternBytes(3 * kBlock), test::PatternBytes(3 * kBlock));
+                    auto comparer = Comparer(method, processors);
+                    for (std::size_t block = 0; block < cut.blocksBefore; ++block) {
+                        ASSERT_EQ(
+                            comparer.Compare(static_cast<std::int64_t>(block * kBlock) + 1, kBlock)
+                                .failedBox,
+                            -1);
+                    }
+                    std::filesystem::resize_file(paths[box], cut.keptBytes);
+                    const auto next = static_cast<std::int64_t>(cut.blocksBefore * kBlock) + 1;
+                    EXPECT_EQ(comparer.Compare(next, kBlock).failedBox, static_cast<int>(box));
                 }
-                std::filesystem::resize_file(paths[box], cut.keptBytes);
-                const auto next = static_cast<std::int64_t>(cut.blocksBefore * kBlock) + 1;
-                EXPECT_EQ(comparer.Compare(next, kBlock).failedBox, static_cast<int>(box));
             }
+        }
+    }
+}
+
+TEST_F(BlockComparerTest, WhenBothHalvesFailTheFirstHalfsBoxIsReported) {
+    // As one thread reading the block from its start would find: box 1 ends in the first half,
+    // box 0 only in the second.
+    for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading}) {
+        for (const unsigned processors : {1u, 2u}) {
+            SCOPED_TRACE(testing::Message() << "method " << static_cast<int>(method) << ", "
+                                            << processors << " processors");
+            files.Close(1);
+            files.Close(2);
+            Open(test::PatternBytes(2 * kBlock), test::PatternBytes(2 * kBlock));
+            auto comparer = Comparer(method, processors);
+            ASSERT_EQ(comparer.Compare(1, kBlock).failedBox, -1);
+            std::filesystem::resize_file(paths[0], kBlock + kBlock / 2 + 10);
+            std::filesystem::resize_file(paths[1], kBlock + 10);
+            EXPECT_EQ(comparer.Compare(kBlock + 1, kBlock).failedBox, 1);
         }
     }
 }

@@ -1,0 +1,36 @@
+#pragma once
+// A second thread that runs one job at a time, handed over by the thread that owns it, so a
+// piece of work can go on beside the owner's own. It sleeps between jobs rather than spinning:
+// the machine may have other work for that processor.
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace duplexa {
+
+class HelperThread {
+  public:
+    HelperThread();
+    HelperThread(const HelperThread&) = delete;
+    HelperThread& operator=(const HelperThread&) = delete;
+    // Waits for the job in hand, then ends the thread.
+    ~HelperThread();
+
+    // Hands job over, after the one before it has finished.
+    void Start(std::function<void()> job);
+    // Returns once the job handed over last has finished (at once when there is none).
+    void Wait();
+
+  private:
+    void Serve();
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::function<void()> job_;  // set from Start until the job has run
+    bool ending_ = false;
+    std::thread thread_;  // last: starts once the members it uses exist
+};
+
+}  // namespace duplexa
