@@ -88,7 +88,7 @@ row() {
 
 report() {
     local label=$1 b=$2
-    local t_cat t_cmp t_cmpl t_dup t_map t_read
+    local t_cat t_cmp t_cmpl t_dup t_map t_read t_one
     warm
     t_cat=$(median "cat '$dir/a' '$dir/$b' > /dev/null")
     t_cmp=$(median "cmp '$dir/a' '$dir/$b'")
@@ -96,6 +96,7 @@ report() {
     t_dup=$(median "'$bench' '$dir/a' '$dir/$b'")
     t_map=$(median "'$bench' --mapping '$dir/a' '$dir/$b'")
     t_read=$(median "'$bench' --reading '$dir/a' '$dir/$b'")
+    t_one=$(median "'$bench' --one-thread '$dir/a' '$dir/$b'")
     echo
     echo "== $label pair (${mib} MiB each) from the page cache, medians of $runs =="
     echo "result: $("$bench" "$dir/a" "$dir/$b" | head -n 1)"
@@ -105,6 +106,7 @@ report() {
     row "duplexa-bench A B" "$t_dup"
     row "duplexa-bench --mapping A B" "$t_map"
     row "duplexa-bench --reading A B" "$t_read"
+    row "duplexa-bench --one-thread A B" "$t_one"
     ratios "duplexa-bench / cat:" "$t_dup" "$t_cat"
     ratios "duplexa-bench / cmp:" "$t_dup" "$t_cmp"
     ratios "duplexa-bench / cmp -l:" "$t_dup" "$t_cmpl"
