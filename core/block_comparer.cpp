@@ -1,6 +1,7 @@
 #include "core/block_comparer.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "core/diff_count.h"
 
@@ -37,11 +38,16 @@ BlockComparer::BlockComparer(const FileTable& files, std::array<int, 2> fileNos,
     for (BlockBuffer* buffer : buffers_) {
         buffer->assign(slice, 0);
     }
-    if (processors >= 2 && size_ >= static_cast<std::int64_t>(kSplitFrom)) {
-        for (BlockBuffer& buffer : helperBuffers_) {
-            buffer.assign(slice, 0);
-        }
+    if (processors < 2 || size_ < static_cast<std::int64_t>(kSplitFrom)) {
+        return;
+    }
+    try {
         helper_.emplace();
+    } catch (const std::system_error&) {
+        return;  // no thread to be had (a limit of the system reached): one thread does it all
+    }
+    for (BlockBuffer& buffer : helperBuffers_) {
+        buffer.assign(slice, 0);
     }
 }
 

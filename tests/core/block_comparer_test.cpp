@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <vector>
+
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 #include "support/temp_dir.h"
 
@@ -138,6 +144,29 @@ TEST_F(BlockComparerTest, WhenBothHalvesFailTheFirstHalfsBoxIsReported) {
         }
     }
 }
+
+// Sanitizers need room to map their own bookkeeping, which this test takes away.
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+TEST_F(BlockComparerTest, WhereNoSecondThreadCanBeStartedOneThreadComparesTheBlock) {
+    // A process at its memory limit cannot map a new thread's stack; the run goes on without
+    // the helper instead of ending. A child started afresh holds no stacks of earlier threads.
+    auto second = test::PatternBytes(kBlock);
+    second[kBlock - 1] ^= 1;
+    Open(test::PatternBytes(kBlock), second);
+    const auto compareUnderALimit = [this] {
+        std::size_t pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const auto room = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + 4 * kBlock);
+        const rlimit limit{room, room};
+        ::setrlimit(RLIMIT_AS, &limit);
+        auto comparer = Comparer(ReadMethod::Reading, 2);
+        const auto outcome = comparer.Compare(1, kBlock);
+        std::_Exit(!comparer.SplitsBlocks() && outcome.differences == 1 ? 0 : 1);
+    };
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(compareUnderALimit(), testing::ExitedWithCode(0), "");
+}
+#endif
 
 }  // namespace
 }  // namespace duplexa
