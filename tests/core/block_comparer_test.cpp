@@ -41,8 +41,7 @@ class BlockComparerTest : public ::testing::Test {
 TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnEveryPath) {
     // Random data with differing runs of every length from 1 to 600, across window edges and
     // into a last window that is not full, whose block does not split into equal halves. With
-    // two processors each block is counted in two halves at once, the next block's second half
-    // started ahead or not.
+    // two processors each block is counted in two halves at once.
     const std::size_t length = 2 * BlockComparer::kWindow + 3 * kBlock / 2 + 12345;
     const auto first = test::PatternBytes(length, 5);
     auto second = first;
@@ -58,29 +57,22 @@ TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnEveryPath) {
         expected += first[i] != second[i] ? 1 : 0;
     }
     Open(first, second);
-    const struct {
-        unsigned processors;
-        bool ahead;
-    } ways[] = {{1, false}, {2, false}, {2, true}};
     for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading, ReadMethod::Quickest}) {
-        for (const auto way : ways) {
+        for (const unsigned processors : {1u, 2u}) {
             SCOPED_TRACE(testing::Message()
-                         << "method " << static_cast<int>(method) << ", " << way.processors
-                         << " processors, ahead " << way.ahead);
-            auto comparer = Comparer(method, way.processors);
-            EXPECT_EQ(comparer.SplitsBlocks(), way.processors > 1);
-            const auto block = [&](std::size_t at) {
-                return std::pair(static_cast<std::int64_t>(at) + 1, std::min(kBlock, length - at));
-            };
+                         << "method " << static_cast<int>(method) << ", " << processors);
+            auto comparer = Comparer(method, processors);
+            EXPECT_EQ(comparer.SplitsBlocks(), processors > 1);
             std::size_t counted = 0;
             for (std::size_t at = 0; at < length; at += kBlock) {
-                const auto [position, count] = block(at);
-                const auto outcome = comparer.Compare(position, count);
+                const auto outcome = comparer.Compare(static_cast<std::int64_t>(at) + 1,
+                                                      std::min(kBlock, length - at));
                 ASSERT_EQ(outcome.failedBox, -1);
                 counted += outcome.differences;
-                if (way.ahead && at + kBlock < length) {
-                    const auto [next, nextCount] = block(at + kBlock);
-                    comparer.Prepare(next, nextCount);
+                if (const std::size_t next = at + kBlock; next < length) {
+                    // As the run does before its event turn.
+                    comparer.Prepare(static_cast<std::int64_t>(next) + 1,
+                                     std::min(kBlock, length - next));
                 }
             }
             EXPECT_EQ(counted, expected);
@@ -92,55 +84,48 @@ TEST_F(BlockComparerTest, AFileCutShortUnderTheComparisonNamesItsBox) {
     // Cuts inside the window already mapped (its pages go away under the mapping) and before the
     // next window is mapped (entering its pages ahead fails, the compare must still notice); on
     // the read path each read comes up short. Windows are two blocks long. Cuts in a block's
-    // second half are met by the helper where there is one.
+    // second half are met by the helper where there is one; when both halves fail, the first
+    // half's box is named, as one thread reading from the block's start finds.
     struct Cut {
         std::size_t blocksBefore;  // compared whole before the cut
-        std::size_t keptBytes;
+        std::array<std::size_t, 2> kept;
+        int failedBox;
     };
+    constexpr std::size_t kAll = 3 * kBlock;
     constexpr std::size_t kHalf = kBlock / 2;
-    for (const Cut cut : {Cut{1, kBlock + 10}, Cut{1, kBlock + kHalf + 10}, Cut{2, kBlock + 10},
-                          Cut{2, 2 * kBlock + 4097}, Cut{2, 2 * kBlock + kHalf + 4097}}) {
+    const Cut cuts[] = {{1, {kBlock + 10, kAll}, 0},
+                        {1, {kAll, kBlock + 10}, 1},
+                        {1, {kBlock + kHalf + 10, kAll}, 0},
+                        {1, {kAll, kBlock + kHalf + 10}, 1},
+                        {1, {kBlock + kHalf + 10, kBlock + 10}, 1},
+                        {2, {kBlock + 10, kAll}, 0},
+                        {2, {kAll, kBlock + 10}, 1},
+                        {2, {2 * kBlock + 4097, kAll}, 0},
+                        {2, {kAll, 2 * kBlock + 4097}, 1},
+                        {2, {2 * kBlock + kHalf + 4097, kAll}, 0},
+                        {2, {kAll, 2 * kBlock + kHalf + 4097}, 1}};
+    for (const Cut& cut : cuts) {
         for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading}) {
-            for (const std::size_t box : {0u, 1u}) {
-                for (const unsigned processors : {1u, 2u}) {
-                    SCOPED_TRACE(testing::Message()
-                                 << cut.blocksBefore << " blocks, kept " << cut.keptBytes
-                                 << ", method " << static_cast<int>(method) << ", box " << box
-                                 << ", " << processors << " processors");
-                    files.Close(1);
-                    files.Close(2);
-                    Open(test::PatternBytes(3 * kBlock), test::PatternBytes(3 * kBlock));
-                    auto comparer = Comparer(method, processors);
-                    for (std::size_t block = 0; block < cut.blocksBefore; ++block) {
-                        ASSERT_EQ(
-                            comparer.Compare(static_cast<std::int64_t>(block * kBlock) + 1, kBlock)
-                                .failedBox,
-                            -1);
-                    }
-                    std::filesystem::resize_file(paths[box], cut.keptBytes);
-                    const auto next = static_cast<std::int64_t>(cut.blocksBefore * kBlock) + 1;
-                    EXPECT_EQ(comparer.Compare(next, kBlock).failedBox, static_cast<int>(box));
+            for (const unsigned processors : {1u, 2u}) {
+                SCOPED_TRACE(testing::Message()
+                             << cut.blocksBefore << " blocks, kept " << cut.kept[0] << " and "
+                             << cut.kept[1] << ", method " << static_cast<int>(method) << ", "
+                             << processors << " processors");
+                files.Close(1);
+                files.Close(2);
+                Open(test::PatternBytes(kAll), test::PatternBytes(kAll));
+                auto comparer = Comparer(method, processors);
+                for (std::size_t block = 0; block < cut.blocksBefore; ++block) {
+                    ASSERT_EQ(
+                        comparer.Compare(static_cast<std::int64_t>(block * kBlock) + 1, kBlock)
+                            .failedBox,
+                        -1);
                 }
+                std::filesystem::resize_file(paths[0], cut.kept[0]);
+                std::filesystem::resize_file(paths[1], cut.kept[1]);
+                const auto next = static_cast<std::int64_t>(cut.blocksBefore * kBlock) + 1;
+                EXPECT_EQ(comparer.Compare(next, kBlock).failedBox, cut.failedBox);
             }
-        }
-    }
-}
-
-TEST_F(BlockComparerTest, WhenBothHalvesFailTheFirstHalfsBoxIsReported) {
-    // As one thread reading the block from its start would find: box 1 ends in the first half,
-    // box 0 only in the second.
-    for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading}) {
-        for (const unsigned processors : {1u, 2u}) {
-            SCOPED_TRACE(testing::Message() << "method " << static_cast<int>(method) << ", "
-                                            << processors << " processors");
-            files.Close(1);
-            files.Close(2);
-            Open(test::PatternBytes(2 * kBlock), test::PatternBytes(2 * kBlock));
-            auto comparer = Comparer(method, processors);
-            ASSERT_EQ(comparer.Compare(1, kBlock).failedBox, -1);
-            std::filesystem::resize_file(paths[0], kBlock + kBlock / 2 + 10);
-            std::filesystem::resize_file(paths[1], kBlock + 10);
-            EXPECT_EQ(comparer.Compare(kBlock + 1, kBlock).failedBox, 1);
         }
     }
 }

@@ -242,24 +242,19 @@ TEST_F(ComparisonRunTest, FileThatChangesLengthDuringTheRunGivesNoVerdict) {
         {0, 1, grow},   {1, 3, grow}};
     for (const auto& c : cases) {
         for (const auto how : {ReadMethod::Mapping, ReadMethod::Reading}) {
-            for (const unsigned threads : {1u, 2u}) {
-                SCOPED_TRACE(testing::Message()
-                             << "box " << c.box << " turn " << c.turn << " method "
-                             << static_cast<int>(how) << " processors " << threads);
-                method = how;
-                processors = threads;
-                view = {};
-                pump = {};
-                Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
-                pump.At(c.turn,
-                        [&] { c.change(state.filePaths[static_cast<std::size_t>(c.box)]); });
-                Press();
-                EXPECT_EQ(view.resultCaption, "File cannot be read.");
-                EXPECT_EQ(view.boxForeColour[static_cast<std::size_t>(c.box)], kRed);
-                EXPECT_FALSE(view.boxForeColour[static_cast<std::size_t>(1 - c.box)].has_value());
-                ExpectNoShapeChange();
-                ExpectFinalSteps();
-            }
+            SCOPED_TRACE(testing::Message() << "box " << c.box << " turn " << c.turn << " method "
+                                            << static_cast<int>(how));
+            method = how;
+            view = {};
+            pump = {};
+            Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+            pump.At(c.turn, [&] { c.change(state.filePaths[static_cast<std::size_t>(c.box)]); });
+            Press();
+            EXPECT_EQ(view.resultCaption, "File cannot be read.");
+            EXPECT_EQ(view.boxForeColour[static_cast<std::size_t>(c.box)], kRed);
+            EXPECT_FALSE(view.boxForeColour[static_cast<std::size_t>(1 - c.box)].has_value());
+            ExpectNoShapeChange();
+            ExpectFinalSteps();
         }
     }
 }
