@@ -1,15 +1,37 @@
 #include "core/helper_thread.h"
 
+#include <chrono>
 #include <utility>
 
 namespace duplexa {
+namespace {
+
+// Longer than a wake-up costs, shorter than a block takes to compare.
+constexpr auto kWatch = std::chrono::microseconds(50);
+
+// True once done() holds, false if it did not within kWatch.
+template <typename Done>
+bool Watch(Done done) {
+    const auto until = std::chrono::steady_clock::now() + kWatch;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= until) {
+            return false;
+        }
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_ia32_pause();  // lets the processor's other thread work meanwhile
+#endif
+    }
+    return true;
+}
+
+}  // namespace
 
 HelperThread::HelperThread() : thread_([this] { Serve(); }) {}
 
 HelperThread::~HelperThread() {
+    Wait();
     {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !job_; });
+        std::lock_guard lock(mutex_);
         ending_ = true;
     }
     changed_.notify_all();
@@ -17,30 +39,39 @@ HelperThread::~HelperThread() {
 }
 
 void HelperThread::Start(std::function<void()> job) {
+    Wait();
     {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !job_; });
+        std::lock_guard lock(mutex_);
         job_ = std::move(job);
+        busy_.store(true, std::memory_order_release);
     }
     changed_.notify_all();
 }
 
 void HelperThread::Wait() {
+    if (Watch([this] { return !busy_.load(std::memory_order_acquire); })) {
+        return;
+    }
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !job_; });
+    changed_.wait(lock, [this] { return !busy_.load(std::memory_order_acquire); });
 }
 
 void HelperThread::Serve() {
-    std::unique_lock lock(mutex_);
     while (true) {
-        changed_.wait(lock, [this] { return job_ || ending_; });
-        if (!job_) {
-            return;
+        Watch([this] { return busy_.load(std::memory_order_acquire); });
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return busy_.load() || ending_; });
+            if (!busy_.load()) {
+                return;
+            }
         }
-        lock.unlock();
-        job_();
-        lock.lock();
-        job_ = nullptr;
+        job_();  // Start leaves job_ alone until busy_ is cleared
+        {
+            std::lock_guard lock(mutex_);
+            job_ = nullptr;
+            busy_.store(false, std::memory_order_release);
+        }
         changed_.notify_all();
     }
 }

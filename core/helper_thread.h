@@ -1,8 +1,10 @@
 #pragma once
 // A second thread that runs one job at a time, handed over by the thread that owns it, so a
-// piece of work can go on beside the owner's own. It sleeps between jobs rather than spinning:
-// the machine may have other work for that processor.
+// piece of work can go on beside the owner's own. Jobs come in quick succession and take tens
+// of microseconds, about what waking a sleeping thread costs under some hypervisors; so both
+// sides watch for a short while before they sleep, and only then leave the processor to others.
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -28,7 +30,8 @@ class HelperThread {
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::function<void()> job_;  // set from Start until the job has run
+    std::function<void()> job_;      // set by Start, run while busy_
+    std::atomic<bool> busy_{false};  // a job is handed over and not finished
     bool ending_ = false;
     std::thread thread_;  // last: starts once the members it uses exist
 };
