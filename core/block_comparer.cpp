@@ -8,9 +8,6 @@
 namespace duplexa {
 namespace {
 
-// The helper's half starts on a page boundary, as aligned as the block itself.
-constexpr std::size_t kPage = 4096;
-
 struct MappedCount {
     const std::uint8_t* first;
     const std::uint8_t* second;
@@ -70,16 +67,18 @@ void BlockComparer::Prepare(std::int64_t position, std::size_t length) {
         started = Clock::now();
         MoveToWindow(start);
     }
-    const std::size_t first = FirstHalf(length);
+    const std::size_t first = helper_ && length >= kSplitFrom ? split_.FirstPart(length) : length;
     if (first < length) {
         helperJob_.span = {position + static_cast<std::int64_t>(first), length - first};
         helper_->Start([this] {
             helperJob_.outcome =
                 CompareSpan(helperJob_.span, {&helperBuffers_[0], &helperBuffers_[1]});
+            helperJob_.finished = Clock::now();
         });
     }
     windowTime_ += Clock::now() - started;
     prepared_ = Span{position, length};
+    preparedFirst_ = first;
 }
 
 BlockComparer::Outcome BlockComparer::Compare(std::int64_t position, std::size_t length) {
@@ -88,10 +87,13 @@ BlockComparer::Outcome BlockComparer::Compare(std::int64_t position, std::size_t
     }
     prepared_.reset();
     const auto started = Clock::now();
-    const std::size_t first = FirstHalf(length);
+    const std::size_t first = preparedFirst_;
     Outcome outcome = CompareSpan({position, first}, buffers_);
     if (first < length) {
+        const auto firstDone = Clock::now();
         helper_->Wait();
+        split_.Record(length, first, std::chrono::duration<double>(firstDone - started).count(),
+                      std::chrono::duration<double>(helperJob_.finished - firstDone).count());
         if (outcome.failedBox < 0) {  // else the first half's failure is the one to report
             const Outcome& second = helperJob_.outcome;
             outcome = second.failedBox < 0 ? Outcome{outcome.differences + second.differences, -1}
@@ -101,13 +103,6 @@ BlockComparer::Outcome BlockComparer::Compare(std::int64_t position, std::size_t
     windowTime_ += Clock::now() - started;
     windowBytes_ += length;
     return outcome;
-}
-
-std::size_t BlockComparer::FirstHalf(std::size_t length) const {
-    if (!helper_ || length < kSplitFrom) {
-        return length;
-    }
-    return length / 2 / kPage * kPage;
 }
 
 void BlockComparer::MoveToWindow(std::int64_t start) {

@@ -3,8 +3,9 @@
 // window of each file where the system allows and that is quicker (see MethodChooser), else by
 // reading small slices into two buffers that are reused, so the data stays in the processor's
 // cache between the copy and the count. Where a second processor is free, a helper thread
-// counts the second half of each block while the calling thread counts the first: one thread
-// alone cannot copy the bytes out as fast as the system can serve them.
+// counts the second part of each block while the calling thread counts the first, each about
+// half (see SplitBalancer): one thread alone cannot copy the bytes out as fast as the system
+// can serve them.
 
 #include <array>
 #include <chrono>
@@ -16,6 +17,7 @@
 #include "core/block_buffer.h"
 #include "core/helper_thread.h"
 #include "core/method_chooser.h"
+#include "core/split_balancer.h"
 #include "runtime/file_table.h"
 #include "runtime/mapped_window.h"
 
@@ -45,14 +47,14 @@ class BlockComparer {
     ~BlockComparer();
 
     // Gets the block of length bytes from the 1-based position going: maps its window if need
-    // be and hands its second half to the helper, which works on it while the caller does
+    // be and hands its second part to the helper, which works on it while the caller does
     // something else. Reading ahead changes nothing; the next Compare of that block picks the
     // work up.
     void Prepare(std::int64_t position, std::size_t length);
 
     // The block of length bytes from the 1-based position; a block never crosses a window.
-    // Counts exactly what one thread counting the whole block would; when both halves fail,
-    // the first half's failure is the one reported.
+    // Counts exactly what one thread counting the whole block would; when both parts fail,
+    // the first part's failure is the one reported.
     Outcome Compare(std::int64_t position, std::size_t length);
 
     bool SplitsBlocks() const { return helper_.has_value(); }
@@ -67,9 +69,9 @@ class BlockComparer {
     struct HelperJob {
         Span span;
         Outcome outcome;
+        Clock::time_point finished;
     };
 
-    std::size_t FirstHalf(std::size_t length) const;
     void MoveToWindow(std::int64_t start);
     // Runs on either thread: nothing it reads changes while the helper works.
     Outcome CompareSpan(Span span, std::array<BlockBuffer*, 2> buffers) const;
@@ -90,6 +92,8 @@ class BlockComparer {
     Clock::duration windowTime_{};
 
     std::optional<Span> prepared_;
+    std::size_t preparedFirst_ = 0;  // the part of the prepared block the calling thread takes
+    SplitBalancer split_;
     std::array<BlockBuffer, 2> helperBuffers_;
     HelperJob helperJob_;
     // Last, so it ends before anything it reads goes.
