@@ -48,10 +48,6 @@ BlockComparer::BlockComparer(const FileTable& files, std::array<int, 2> fileNos,
     }
 }
 
-BlockComparer::~BlockComparer() {
-    helper_.reset();  // before the windows and buffers it may still be reading
-}
-
 void BlockComparer::Prepare(std::int64_t position, std::size_t length) {
     if (helper_) {
         helper_->Wait();  // it may still be counting in the window about to be unmapped
@@ -77,17 +73,16 @@ void BlockComparer::Prepare(std::int64_t position, std::size_t length) {
         });
     }
     windowTime_ += Clock::now() - started;
-    prepared_ = Span{position, length};
-    preparedFirst_ = first;
+    prepared_ = Prepared{{position, length}, first};
 }
 
 BlockComparer::Outcome BlockComparer::Compare(std::int64_t position, std::size_t length) {
-    if (!prepared_ || prepared_->position != position || prepared_->length != length) {
+    if (!prepared_ || prepared_->block.position != position || prepared_->block.length != length) {
         Prepare(position, length);
     }
+    const std::size_t first = prepared_->first;
     prepared_.reset();
     const auto started = Clock::now();
-    const std::size_t first = preparedFirst_;
     Outcome outcome = CompareSpan({position, first}, buffers_);
     if (first < length) {
         const auto firstDone = Clock::now();

@@ -44,7 +44,6 @@ class BlockComparer {
                   unsigned processors = std::thread::hardware_concurrency());
     BlockComparer(const BlockComparer&) = delete;
     BlockComparer& operator=(const BlockComparer&) = delete;
-    ~BlockComparer();
 
     // Gets the block of length bytes from the 1-based position going: maps its window if need
     // be and hands its second part to the helper, which works on it while the caller does
@@ -91,8 +90,11 @@ class BlockComparer {
     std::size_t windowBytes_ = 0;
     Clock::duration windowTime_{};
 
-    std::optional<Span> prepared_;
-    std::size_t preparedFirst_ = 0;  // the part of the prepared block the calling thread takes
+    struct Prepared {
+        Span block;
+        std::size_t first;  // the part the calling thread takes; the helper has the rest
+    };
+    std::optional<Prepared> prepared_;
     SplitBalancer split_;
     std::array<BlockBuffer, 2> helperBuffers_;
     HelperJob helperJob_;
