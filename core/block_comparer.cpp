@@ -139,11 +139,19 @@ BlockComparer::Outcome BlockComparer::CompareMapped(std::size_t offset, std::siz
     return {count.differences, -1};
 }
 
+std::size_t BlockComparer::SliceFor(std::size_t length) {
+    constexpr std::size_t kPage = 4096;
+    const std::size_t slices = std::max<std::size_t>((length + kReadSlice - 1) / kReadSlice, 1);
+    const std::size_t even = (length + slices - 1) / slices;
+    return std::min((even + kPage - 1) / kPage * kPage, kReadSlice);
+}
+
 BlockComparer::Outcome BlockComparer::CompareRead(Span span,
                                                   std::array<BlockBuffer*, 2> buffers) const {
     Outcome outcome;
-    for (std::size_t at = 0; at < span.length; at += kReadSlice) {
-        const std::size_t count = std::min(kReadSlice, span.length - at);
+    const std::size_t slice = SliceFor(span.length);
+    for (std::size_t at = 0; at < span.length; at += slice) {
+        const std::size_t count = std::min(slice, span.length - at);
         const std::int64_t slicePosition = span.position + static_cast<std::int64_t>(at);
         // A short read means the file changed since it was measured: no verdict on partial data.
         for (std::size_t box = 0; box < 2; ++box) {
