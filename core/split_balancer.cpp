@@ -3,13 +3,6 @@
 #include <algorithm>
 
 namespace duplexa {
-namespace {
-
-// Half the imbalance is corrected per block: quick to settle, but a single long event turn
-// (the window being dragged) cannot throw the cut to its limit at once.
-constexpr double kGain = 0.5;
-
-}  // namespace
 
 std::size_t SplitBalancer::FirstPart(std::size_t length) const {
     const double quarter = static_cast<double>(length) / 4;
@@ -25,9 +18,16 @@ void SplitBalancer::Record(std::size_t length, std::size_t firstLength, double f
     }
     const double secondsPerByte = firstSeconds / static_cast<double>(firstLength);
     // Moving one byte over changes the gap between the two by two bytes' time.
-    const double step = helperLateBy / secondsPerByte / 2 * kGain;
+    const double wanted = static_cast<double>(firstLength) - static_cast<double>(length) / 2 +
+                          helperLateBy / secondsPerByte / 2;
     const double limit = static_cast<double>(length) / 4;  // no further than a cut can go
-    shift_ = std::clamp(shift_ + step, -limit, limit);
+    wanted_[recorded_++ % kRemembered] = std::clamp(wanted, -limit, limit);
+
+    std::array<double, kRemembered> recent = wanted_;
+    const std::size_t count = std::min(recorded_, kRemembered);
+    const auto middle = recent.begin() + static_cast<std::ptrdiff_t>(count / 2);
+    std::nth_element(recent.begin(), middle, recent.begin() + static_cast<std::ptrdiff_t>(count));
+    shift_ = *middle;
 }
 
 }  // namespace duplexa

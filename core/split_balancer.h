@@ -3,8 +3,11 @@
 // even cut is right only when both start at once; the helper starts on a block while the run's
 // thread still shows progress and gives the event loop its turn, so the run's thread should
 // take less. The cut follows what the last blocks showed: whichever thread finished later
-// gets fewer bytes next time.
+// gets fewer bytes next time. Each block tells where its cut should have been; the cut is the
+// middle one of the last few such answers, so one block slowed by something else on the machine
+// (a repaint, another program) moves it not at all.
 
+#include <array>
 #include <cstddef>
 
 namespace duplexa {
@@ -24,7 +27,11 @@ class SplitBalancer {
                 double helperLateBy);
 
   private:
-    double shift_ = 0;  // bytes the run's thread takes beyond half
+    static constexpr std::size_t kRemembered = 5;
+
+    double shift_ = 0;                          // bytes the run's thread takes beyond half
+    std::array<double, kRemembered> wanted_{};  // the shift each recent block called for
+    std::size_t recorded_ = 0;
 };
 
 }  // namespace duplexa

@@ -11,11 +11,11 @@ constexpr std::size_t kBlock = 1048576;
 constexpr double kSecondsPerByte = 1e-10;  // both threads alike
 
 // Runs blocks the way the comparer does, the run's thread starting gapSeconds after the helper;
-// returns the cut the balancer settles on.
-std::size_t Settle(double gapSeconds, std::size_t length = kBlock) {
-    SplitBalancer balancer;
+// returns the cut of the last.
+std::size_t RunBlocks(SplitBalancer& balancer, double gapSeconds, int blocks,
+                      std::size_t length = kBlock) {
     std::size_t first = 0;
-    for (int block = 0; block < 40; ++block) {
+    for (int block = 0; block < blocks; ++block) {
         first = balancer.FirstPart(length);
         const double firstDone = gapSeconds + static_cast<double>(first) * kSecondsPerByte;
         const double helperDone = static_cast<double>(length - first) * kSecondsPerByte;
@@ -23,6 +23,11 @@ std::size_t Settle(double gapSeconds, std::size_t length = kBlock) {
                         helperDone - firstDone);
     }
     return first;
+}
+
+std::size_t Settle(double gapSeconds) {
+    SplitBalancer balancer;
+    return RunBlocks(balancer, gapSeconds, 40);
 }
 
 TEST(SplitBalancerTest, TheRunsThreadTakesLessByWhatTheHelperDidBeforeItStarted) {
@@ -42,16 +47,30 @@ TEST(SplitBalancerTest, TheRunsThreadTakesLessByWhatTheHelperDidBeforeItStarted)
     }
 }
 
-TEST(SplitBalancerTest, OneLongTurnIsForgottenWithinAFewBlocks) {
-    SplitBalancer balancer;
-    balancer.Record(kBlock, kBlock / 2, 50e-6, -0.2);  // the window was dragged for 200 ms
-    EXPECT_GE(balancer.FirstPart(kBlock), kBlock / 4);
-    for (int block = 0; block < 8; ++block) {
-        const std::size_t first = balancer.FirstPart(kBlock);
-        const double late = static_cast<double>(kBlock - 2 * first) * kSecondsPerByte;
-        balancer.Record(kBlock, first, static_cast<double>(first) * kSecondsPerByte, late);
+TEST(SplitBalancerTest, OneOddBlockLeavesTheCutWhereItWas) {
+    struct Odd {
+        const char* what;
+        double firstSeconds;
+        double helperLateBy;
+    };
+    const double even = kBlock / 2 * kSecondsPerByte;
+    for (const Odd& odd : {Odd{"the window dragged for 200 ms", even, -0.2},
+                           Odd{"the helper held up 300 us", even, 300e-6},
+                           Odd{"the run's part slowed fivefold", 5 * even, -4 * even}}) {
+        SCOPED_TRACE(odd.what);
+        SplitBalancer balancer;
+        RunBlocks(balancer, 0, 10);
+        balancer.Record(kBlock, kBlock / 2, odd.firstSeconds, odd.helperLateBy);
+        EXPECT_NEAR(static_cast<double>(balancer.FirstPart(kBlock)), kBlock / 2.0,
+                    2.0 * SplitBalancer::kPage);
     }
-    EXPECT_NEAR(static_cast<double>(balancer.FirstPart(kBlock)), kBlock / 2.0,
+}
+
+TEST(SplitBalancerTest, ALastingChangeIsFollowedWithinThreeBlocks) {
+    SplitBalancer balancer;
+    RunBlocks(balancer, 0, 10);
+    RunBlocks(balancer, 10e-6, 3);  // the event turn grew by 10 us
+    EXPECT_NEAR(static_cast<double>(balancer.FirstPart(kBlock)), (kBlock - 100000) / 2.0,
                 2.0 * SplitBalancer::kPage);
 }
 
