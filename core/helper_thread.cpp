@@ -6,15 +6,17 @@
 namespace duplexa {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 // Longer than a wake-up costs, shorter than a block takes to compare.
 constexpr auto kWatch = std::chrono::microseconds(50);
 
 // True once done() holds, false if it did not within kWatch.
 template <typename Done>
 bool Watch(Done done) {
-    const auto until = std::chrono::steady_clock::now() + kWatch;
+    const auto until = Clock::now() + kWatch;
     while (!done()) {
-        if (std::chrono::steady_clock::now() >= until) {
+        if (Clock::now() >= until) {
             return false;
         }
 #if defined(__x86_64__) || defined(__i386__)
@@ -49,22 +51,32 @@ void HelperThread::Start(std::function<void()> job) {
 }
 
 void HelperThread::Wait() {
-    if (Watch([this] { return !busy_.load(std::memory_order_acquire); })) {
+    const auto started = Clock::now();
+    if (ownerWatches_ && Watch([this] { return !busy_.load(std::memory_order_acquire); })) {
         return;
     }
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !busy_.load(std::memory_order_acquire); });
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return !busy_.load(std::memory_order_acquire); });
+    }
+    ownerWatches_ = Clock::now() - started <= kWatch;
 }
 
 void HelperThread::Serve() {
+    bool watches = true;
     while (true) {
-        Watch([this] { return busy_.load(std::memory_order_acquire); });
+        const auto started = Clock::now();
+        const bool caught =
+            watches && Watch([this] { return busy_.load(std::memory_order_acquire); });
         {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [this] { return busy_.load() || ending_; });
             if (!busy_.load()) {
                 return;
             }
+        }
+        if (!caught) {
+            watches = Clock::now() - started <= kWatch;
         }
         job_();  // Start leaves job_ alone until busy_ is cleared
         {

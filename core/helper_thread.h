@@ -3,6 +3,8 @@
 // piece of work can go on beside the owner's own. Jobs come in quick succession and take tens
 // of microseconds, about what waking a sleeping thread costs under some hypervisors; so both
 // sides watch for a short while before they sleep, and only then leave the processor to others.
+// Watching pays only while waits are short: after one that outlasted the watch (a disk being
+// waited for) a side sleeps at once, and watches again after a short one.
 
 #include <atomic>
 #include <condition_variable>
@@ -33,7 +35,8 @@ class HelperThread {
     std::function<void()> job_;      // set by Start, run while busy_
     std::atomic<bool> busy_{false};  // a job is handed over and not finished
     bool ending_ = false;
-    std::thread thread_;  // last: starts once the members it uses exist
+    bool ownerWatches_ = true;  // the owner's side of the habit; the helper keeps its own
+    std::thread thread_;        // last: starts once the members it uses exist
 };
 
 }  // namespace duplexa
