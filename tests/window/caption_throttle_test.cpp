@@ -12,8 +12,8 @@ namespace {
 TEST(CaptionThrottleTest, UnthrottledCaptionsAreShownAtOnce) {
     Label label;
     CaptionThrottle throttle(label);
-    throttle.Show(QStringLiteral("one"), false);
-    throttle.Show(QStringLiteral("two"), false);
+    throttle.Show("one", false);
+    throttle.Show("two", false);
     EXPECT_EQ(label.caption(), QStringLiteral("two"));
     EXPECT_FALSE(throttle.holding());
 }
@@ -21,11 +21,11 @@ TEST(CaptionThrottleTest, UnthrottledCaptionsAreShownAtOnce) {
 TEST(CaptionThrottleTest, QuickCaptionsAreHeldAndTheLatestLands) {
     Label label;
     CaptionThrottle throttle(label);
-    throttle.Show(QStringLiteral("Working..."), true);  // the first one shows at once
+    throttle.Show("Working...", true);  // the first one shows at once
     EXPECT_EQ(label.caption(), QStringLiteral("Working..."));
 
-    throttle.Show(QStringLiteral("1%"), true);
-    throttle.Show(QStringLiteral("2%"), true);
+    throttle.Show("1%", true);
+    throttle.Show("2%", true);
     EXPECT_TRUE(throttle.holding());
     EXPECT_EQ(label.caption(), QStringLiteral("Working..."));
     throttle.Flush();
@@ -33,7 +33,7 @@ TEST(CaptionThrottleTest, QuickCaptionsAreHeldAndTheLatestLands) {
     EXPECT_FALSE(throttle.holding());
 
     // Without a flush the event loop shows a held caption shortly after.
-    throttle.Show(QStringLiteral("3%"), true);
+    throttle.Show("3%", true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return label.caption() == QStringLiteral("3%"); }, 2000));
 }
 

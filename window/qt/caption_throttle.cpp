@@ -10,12 +10,16 @@ CaptionThrottle::CaptionThrottle(Label& label) : label_(label) {
     connect(&flushTimer_, &QTimer::timeout, this, &CaptionThrottle::Flush);
 }
 
-void CaptionThrottle::Show(const QString& caption, bool throttled) {
+void CaptionThrottle::Show(std::string_view caption, bool throttled) {
     if (!throttled || !sinceShown_.isValid() || sinceShown_.elapsed() >= kIntervalMs) {
         Apply(caption);
         return;
     }
-    held_ = caption;
+    if (held_) {
+        held_->assign(caption);  // keeps its storage: no allocation per block
+    } else {
+        held_.emplace(caption);
+    }
     if (!flushTimer_.isActive()) {
         flushTimer_.start(kIntervalMs - static_cast<int>(sinceShown_.elapsed()));
     }
@@ -23,17 +27,18 @@ void CaptionThrottle::Show(const QString& caption, bool throttled) {
 
 void CaptionThrottle::Flush() {
     if (held_) {
-        const QString caption = std::move(*held_);  // Apply drops what is held
+        const std::string caption = std::move(*held_);  // Apply drops what is held
         Apply(caption);
     }
 }
 
-void CaptionThrottle::Apply(const QString& caption) {
+void CaptionThrottle::Apply(std::string_view caption) {
     held_.reset();
     flushTimer_.stop();
-    label_.SetCaption(caption);
+    const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    label_.SetCaption(text);
     sinceShown_.start();
-    emit shown(caption);
+    emit shown(text);
 }
 
 }  // namespace duplexa

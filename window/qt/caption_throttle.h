@@ -1,13 +1,16 @@
 #pragma once
 // Puts captions on a label no more often than a person can follow. While throttled, a caption
 // that comes too soon after the last one shown is held, and shown by a timer or by Flush();
-// the latest caption always lands.
+// the latest caption always lands. Captions come as UTF-8 and are made into a QString only
+// when shown: during a run most are held and replaced without ever being shown.
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace duplexa {
 
@@ -22,7 +25,7 @@ class CaptionThrottle final : public QObject {
     explicit CaptionThrottle(Label& label);
 
     // Unthrottled captions are shown at once; throttled ones at most every kIntervalMs.
-    void Show(const QString& caption, bool throttled);
+    void Show(std::string_view caption, bool throttled);
     // Shows the held caption, if any, now.
     void Flush();
     bool holding() const { return held_.has_value(); }
@@ -32,12 +35,12 @@ class CaptionThrottle final : public QObject {
     void shown(const QString& caption);
 
   private:
-    void Apply(const QString& caption);
+    void Apply(std::string_view caption);
 
     Label& label_;
     QElapsedTimer sinceShown_;
     QTimer flushTimer_;
-    std::optional<QString> held_;
+    std::optional<std::string> held_;
 };
 
 }  // namespace duplexa

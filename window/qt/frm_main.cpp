@@ -197,7 +197,7 @@ DropBox& frmMain::Box(int box) const {
 
 void frmMain::SetResultCaption(const std::string& text) {
     // During a run the line changes after every block; a person sees a few dozen a second.
-    resultCaption_->Show(FromUtf8(text), state_.isRunning);
+    resultCaption_->Show(text, state_.isRunning);
 }
 
 void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
