@@ -45,6 +45,7 @@ void HelperThread::Start(std::function<void()> job) {
     {
         std::lock_guard lock(mutex_);
         job_ = std::move(job);
+        handedOver_ = Clock::now();
         busy_.store(true, std::memory_order_release);
     }
     changed_.notify_all();
@@ -55,11 +56,11 @@ void HelperThread::Wait() {
     if (ownerWatches_ && Watch([this] { return !busy_.load(std::memory_order_acquire); })) {
         return;
     }
-    {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return !busy_.load(std::memory_order_acquire); });
-    }
-    ownerWatches_ = Clock::now() - started <= kWatch;
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !busy_.load(std::memory_order_acquire); });
+    // Timed to the job's end, not to this thread's waking: a slow wake-up says nothing of
+    // whether watching would have caught it.
+    ownerWatches_ = finished_ - started <= kWatch;
 }
 
 void HelperThread::Serve() {
@@ -74,13 +75,14 @@ void HelperThread::Serve() {
             if (!busy_.load()) {
                 return;
             }
-        }
-        if (!caught) {
-            watches = Clock::now() - started <= kWatch;
+            if (!caught) {
+                watches = handedOver_ - started <= kWatch;
+            }
         }
         job_();  // Start leaves job_ alone until busy_ is cleared
         {
             std::lock_guard lock(mutex_);
+            finished_ = Clock::now();
             job_ = nullptr;
             busy_.store(false, std::memory_order_release);
         }

@@ -4,9 +4,12 @@
 // of microseconds, about what waking a sleeping thread costs under some hypervisors; so both
 // sides watch for a short while before they sleep, and only then leave the processor to others.
 // Watching pays only while waits are short: after one that outlasted the watch (a disk being
-// waited for) a side sleeps at once, and watches again after a short one.
+// waited for) a side sleeps at once, and watches again after a short one. A wait is timed to
+// the other side's move, not to the wake-up, which under some hypervisors alone takes longer
+// than the watch and would otherwise keep both sides sleeping for good.
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -35,6 +38,8 @@ class HelperThread {
     std::function<void()> job_;      // set by Start, run while busy_
     std::atomic<bool> busy_{false};  // a job is handed over and not finished
     bool ending_ = false;
+    std::chrono::steady_clock::time_point handedOver_;  // when the last job was handed over
+    std::chrono::steady_clock::time_point finished_;    // when the last job finished
     bool ownerWatches_ = true;  // the owner's side of the habit; the helper keeps its own
     std::thread thread_;        // last: starts once the members it uses exist
 };
