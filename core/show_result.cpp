@@ -5,8 +5,8 @@
 namespace duplexa {
 
 void ShowResult(WindowState& state, ResultView& view, std::string_view hu, std::string_view en) {
-    state.resultHu = std::string(hu);
-    state.resultEn = std::string(en);
+    state.resultHu.assign(hu);  // keeps its storage: this runs after every block
+    state.resultEn.assign(en);
     view.SetResultCaption(PickText(state.resultHu, state.resultEn));
 }
 

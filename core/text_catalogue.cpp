@@ -1,14 +1,34 @@
 #include "core/text_catalogue.h"
 
+#include <initializer_list>
+#include <string_view>
+
 #include "runtime/number_text.h"
 
 namespace duplexa {
+namespace {
+
+// One allocation per text: the progress line is composed after every block.
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces) {
+        size += piece.size();
+    }
+    std::string text;
+    text.reserve(size);
+    for (const std::string_view piece : pieces) {
+        text.append(piece);
+    }
+    return text;
+}
+
+}  // namespace
 
 ComposedText ComposeProgress(double percent, std::int64_t diffCount) {
     const std::string p = WholeNumberText(percent);
     const std::string n = IntegerText(diffCount);
-    return {"Folyamatban...   " + p + "%,  eltér " + n + " bájtban",
-            "Working...   " + p + "%,  differ in " + n + " byte(s)"};
+    return {Joined({"Folyamatban...   ", p, "%,  eltér ", n, " bájtban"}),
+            Joined({"Working...   ", p, "%,  differ in ", n, " byte(s)"})};
 }
 
 ComposedText ComposeDifferent(std::int64_t diffCount, std::int64_t total, double percent) {

@@ -17,6 +17,10 @@ std::string WholeNumberText(double value) {
     if (rounded == 0.0) {
         rounded = 0.0;  // no "-0"
     }
+    // Whole numbers this small print exactly as integers, without the slower float formatting.
+    if (std::fabs(rounded) < 1e15) {
+        return std::to_string(static_cast<long long>(rounded));
+    }
     char text[400];
     std::snprintf(text, sizeof text, "%.0f", rounded);
     return text;

@@ -18,6 +18,9 @@ TEST(WholeNumberText, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(WholeNumberText(-0.4), "0");
     EXPECT_EQ(WholeNumberText(0.0), "0");
     EXPECT_EQ(WholeNumberText(100.0), "100");
+    EXPECT_EQ(WholeNumberText(-1e-300), "0") << "no -0";
+    EXPECT_EQ(WholeNumberText(999999999999999.4), "999999999999999");
+    EXPECT_EQ(WholeNumberText(1e20), "100000000000000000000");
 }
 
 TEST(IntegerText, IsPlainDecimal) {
