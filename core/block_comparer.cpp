@@ -140,7 +140,7 @@ BlockComparer::Outcome BlockComparer::CompareMapped(std::size_t offset, std::siz
 }
 
 std::size_t BlockComparer::SliceFor(std::size_t length) {
-    constexpr std::size_t kPage = 4096;
+    constexpr std::size_t kPage = SplitBalancer::kPage;
     const std::size_t slices = std::max<std::size_t>((length + kReadSlice - 1) / kReadSlice, 1);
     const std::size_t even = (length + slices - 1) / slices;
     return std::min((even + kPage - 1) / kPage * kPage, kReadSlice);
