@@ -7,7 +7,7 @@
 namespace duplexa {
 namespace {
 
-// Names in both languages are checked on the real window (tests/window/accessibility_test).
+// Names in both languages are checked on the real window (tests/window/qt/accessibility_test).
 class AccessibleFactsTest : public ::testing::Test {
   protected:
     AccessibleFactsTest() : saved_(currentLanguage) { currentLanguage = 1; }
