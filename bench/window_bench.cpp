@@ -28,11 +28,10 @@ int main(int argc, char** argv) {
     form.ShowCentred();
     QApplication::processEvents();
 
-    const auto& boxes = form.controls().lblFile;
-    duplexa::DropFiles(*boxes[0], {QString::fromLocal8Bit(first)});
-    duplexa::DropFiles(*boxes[1], {QString::fromLocal8Bit(second)});
+    duplexa::DropFiles(form.Box(0), {QString::fromLocal8Bit(first)});
+    duplexa::DropFiles(form.Box(1), {QString::fromLocal8Bit(second)});
     QApplication::processEvents();
-    if (!form.controls().comCompare->isEnabled()) {
+    if (!form.control(duplexa::Control::comCompare).isEnabled()) {
         std::printf("%s\n", form.state().resultEn.c_str());
         std::fprintf(stderr, "the window did not take both files\n");
         return 1;
@@ -40,7 +39,7 @@ int main(int argc, char** argv) {
 
     const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();
-    form.controls().comCompare->click();
+    form.control<QPushButton>(duplexa::Control::comCompare).click();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "core/colours.h"
+#include "core/text_catalogue.h"
+#include "window/design/control_id.h"
 
 namespace duplexa {
 
@@ -27,6 +29,24 @@ enum ControlFlag : unsigned {
     kRightAligned = 1u << 1,     // a label's text against its right edge
     kTransparentBack = 1u << 2,  // a label that lets what lies behind it show
     kNoMouseTracking = 1u << 3,  // takes clicks only, no pointer moves without a button
+};
+
+// What a screen reader is told a control is.
+enum class AccessibleKind {
+    Hidden,        // decoration, or a part of a picture that is named as a whole: out of the tree
+    StaticText,    // a label: its name is its caption
+    Link,          // pressing it opens the home page
+    ReadOnlyText,  // a file box: its value is what it shows
+    Image,         // the result sign
+    Button,        // pressing it does what a click does
+    ToolkitOwn,    // a captioned button, which the toolkit describes well by itself
+};
+
+struct ReaderDesign {
+    AccessibleKind kind = AccessibleKind::Hidden;
+    TextPair name{};  // a button's name; labels and boxes are named otherwise
+    // For a flag: the control whose click a press stands for. Empty: the control's own.
+    std::optional<Control> pressTarget{};
 };
 
 struct FontDesign {
@@ -52,12 +72,13 @@ struct LineDesign {
 };
 
 struct ControlDesign {
-    const char* name;
+    Control id;
+    const char* name;  // objectName in Qt; what tests and tools find it by
     ControlKind kind;
-    const char* container = nullptr;   // the window itself when null
-    PlaceDesign place{};               // unused by lines and timers
-    LineDesign line{};                 // lines only
-    const FontDesign* font = nullptr;  // the window's own font when null
+    std::optional<Control> container{};  // the window itself when empty
+    PlaceDesign place{};                 // unused by lines and timers
+    LineDesign line{};                   // lines only
+    const FontDesign* font = nullptr;    // the window's own font when null
     // Text or line colour, and back or fill colour; the kind's defaults when empty.
     std::optional<OleColour> foreColour{};
     std::optional<OleColour> backColour{};
@@ -67,6 +88,7 @@ struct ControlDesign {
     bool enabled = true;
     unsigned flags = kNoFlags;
     int intervalMs = 0;  // timers only
+    ReaderDesign reader{};
 };
 
 // The window's own design values.

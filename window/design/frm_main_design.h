@@ -14,10 +14,11 @@ inline constexpr FormDesign kFrmMainForm{
     "frmMain", 473, 336, kSysButtonFace, {"Arial", 8.25, false}, "frmMain"};
 
 // Back to front: a later control lies above an earlier one, and a container comes before
-// what it holds.
+// what it holds. Each row is at its control's id.
 std::span<const ControlDesign> FrmMainControlDesigns();
+const ControlDesign& FrmMainDesign(Control id);
 
 // The controls that take the focus, in the order Tab visits them.
-std::span<const char* const> FrmMainTabOrder();
+std::span<const Control> FrmMainTabOrder();
 
 }  // namespace duplexa

@@ -1,24 +1,15 @@
 #pragma once
 // What a screen reader learns of each control of the window, in the language in force, read
-// afresh at every call. Controls are known by the names they carry in the window; the front
+// afresh at every call. What each control is for a reader is in the design table; the front
 // end says what a control shows now and maps the kind onto its toolkit's roles.
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/window_state.h"
+#include "window/design/control_design.h"
 
 namespace duplexa {
-
-enum class AccessibleKind {
-    Hidden,        // decoration, or a part of a picture that is named as a whole: out of the tree
-    StaticText,    // a label: its name is its caption
-    Link,          // pressing it opens the home page
-    ReadOnlyText,  // a file box: its value is what it shows
-    Image,         // the result sign
-    Button,        // pressing it does what a click does
-};
 
 // What the front end reads off the control before asking.
 struct ControlLook {
@@ -33,11 +24,11 @@ struct AccessibleFacts {
     std::string description;
     bool shown = true;  // the sign is in the tree while hidden, marked as not on screen
     // For a flag: the control whose click the press stands for. Empty: the control's own.
-    std::string_view pressTarget;
+    std::optional<Control> pressTarget;
 };
 
 // Nothing for controls the toolkit describes well by itself (the captioned buttons).
-std::optional<AccessibleFacts> DescribeControl(std::string_view controlName,
-                                               const ControlLook& look, const WindowState& state);
+std::optional<AccessibleFacts> DescribeControl(Control id, const ControlLook& look,
+                                               const WindowState& state);
 
 }  // namespace duplexa

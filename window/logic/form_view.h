@@ -9,31 +9,13 @@
 #include "core/run_view.h"
 #include "intake/drop_view.h"
 #include "runtime/homepage_opener.h"
+#include "window/design/control_id.h"
 
 namespace duplexa {
 
-// The controls these handlers move, re-caption or recolour, by their names in the window.
-enum class Control {
-    lblTitle,
-    lblVersion,
-    lblHomepage,
-    imgLangENG,
-    imgLangHUN,
-    imgLangENG_hl,
-    imgLangHUN_hl,
-    lblFile_0,
-    lblFile_1,
-    frResult,
-    comCompare,
-    lblResult,
-    lblLayout,
-    cmdOrder1,
-    cmdOrder2,
-    ComClose,
-};
-
-constexpr Control lblFile(int box) {
-    return box == 0 ? Control::lblFile_0 : Control::lblFile_1;
+// The bars of the result sign among the window's controls.
+constexpr Control ControlOf(Shape shape) {
+    return shape == Shape::sEqual1 ? Control::sEqual1 : Control::sEqual2;
 }
 
 // The window's outer rectangle on the screen, frame and title bar included, in twips.

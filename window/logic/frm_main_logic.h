@@ -1,12 +1,15 @@
 #pragma once
 // The window's own handlers: its two layouts, the language switch, the hover highlights with
-// the home-page link, and start-up and shutdown. They work on the shared window state and
-// reach the controls only through FormView, so they run without a toolkit.
+// the home-page link, files given to the boxes, and start-up and shutdown. They work on the
+// shared window state and reach the controls only through FormView, so they run without a
+// toolkit, and both front ends decide these things here alike.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/window_state.h"
+#include "intake/file_drop.h"
 #include "runtime/homepage_opener.h"
 #include "runtime/pointer_position.h"
 #include "window/logic/form_view.h"
@@ -43,9 +46,28 @@ class frmMainLogic {
     void ResetHover();
     void lblHomepage_Click();
 
+    // A click on a control, and the pointer moving over one: the handler here that it
+    // concerns, if any. Compare's click belongs to the run, which the window owns.
+    void Control_Click(Control id);
+    void Control_MouseMove(Control id);
+
+    // Files for a box from a drop, the file chooser or a paste: none is taken during a run,
+    // nor a list without a file (false, nothing changes).
+    bool TakesFiles() const { return !state_.isRunning; }
+    bool lblFile_FilesGiven(int box, const std::vector<std::string>& paths);
+    FileDrop& fileDrop() { return fileDrop_; }
+
     // Start-up and shutdown.
     void Form_Load();
+    // Stores the layout, once: later unloads do nothing.
     void Form_Unload();
+    bool Unloaded() const { return unloaded_; }
+    // The window is asked to close (its Close button, title bar or the system). During a run
+    // the run is told to stop and the close waits for its final steps: false. Otherwise the
+    // window unloads and may go: true.
+    bool Form_QueryUnload();
+    // Compare's handler has returned: once its run is over, a close that waited goes ahead.
+    void AfterCompare();
     void ComClose_Click();
 
   private:
@@ -56,12 +78,15 @@ class frmMainLogic {
     PointerPosition& pointer_;
     HomepageOpener& opener_;
     std::string makerKey_;
+    FileDrop fileDrop_;
+    bool closeWaits_ = false;  // asked to close during a run
+    bool unloaded_ = false;
 };
 
 // Opens the maker's home page in the user's browser, owned by window. Shows nothing on failure.
 void OpenHomepage(const FormView& window, HomepageOpener& opener);
 
-// "v" and the program's version, "v1.3.0".
+// "v" and the program's version, as "v1.2.3".
 std::string VersionCaption();
 
 }  // namespace duplexa

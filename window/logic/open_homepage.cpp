@@ -1,5 +1,5 @@
+#include "window/design/maker.h"
 #include "window/logic/frm_main_logic.h"
-#include "window/logic/maker.h"
 
 namespace duplexa {
 

@@ -1,6 +1,8 @@
 #include <string>
 #include <utility>
 
+#include "duplexa_version.h"
+#include "runtime/file_table.h"
 #include "settings/registry_common.h"
 #include "window/logic/frm_main_logic.h"
 
@@ -25,20 +27,15 @@ frmMainLogic::frmMainLogic(WindowState& state, FormView& view, PointerPosition& 
       view_(view),
       pointer_(pointer),
       opener_(opener),
-      makerKey_(std::move(makerKey)) {}
+      makerKey_(std::move(makerKey)),
+      fileDrop_(state, view, Files()) {}
 
 frmMainLogic::frmMainLogic(WindowState& state, FormView& view, PointerPosition& pointer,
                            HomepageOpener& opener)
     : frmMainLogic(state, view, pointer, opener, modRegistryCommon::kMakerKey) {}
 
 std::string VersionCaption() {
-    std::string caption = "v";
-    caption += std::to_string(DUPLEXA_VERSION_MAJOR);
-    caption += '.';
-    caption += std::to_string(DUPLEXA_VERSION_MINOR);
-    caption += '.';
-    caption += std::to_string(DUPLEXA_VERSION_PATCH);
-    return caption;
+    return "v" DUPLEXA_VERSION_TEXT;
 }
 
 void frmMainLogic::Form_Load() {
@@ -78,8 +75,28 @@ void frmMainLogic::Form_Load() {
 
 // Only the layout is stored here; the language was stored when it was chosen.
 void frmMainLogic::Form_Unload() {
+    if (std::exchange(unloaded_, true)) {
+        return;
+    }
     (void)modRegistryCommon::WriteSettingAt(makerKey_, kLayoutSection, kLayoutValue,
                                             state_.layoutMode);
+}
+
+bool frmMainLogic::Form_QueryUnload() {
+    if (state_.isRunning) {
+        // The run stops at its next check, closes its files and tidies the window up.
+        state_.keepRunning = false;
+        closeWaits_ = true;
+        return false;
+    }
+    Form_Unload();
+    return true;
+}
+
+void frmMainLogic::AfterCompare() {
+    if (!state_.isRunning && std::exchange(closeWaits_, false)) {
+        view_.Unload();
+    }
 }
 
 void frmMainLogic::ComClose_Click() {

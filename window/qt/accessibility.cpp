@@ -20,24 +20,37 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+frmMain* FormOf(const QWidget& widget) {
+    return qobject_cast<frmMain*>(widget.window());
+}
+
+// The sign's bars and stroke lie inside its frame.
+bool PartShown(const QWidget& widget, Control part) {
+    for (const QWidget* child : widget.findChildren<const QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (ControlIdOf(*child) == part) {
+            return !child->isHidden();
+        }
+    }
+    return false;
+}
+
+// Whatever is not one of the window's controls is left out.
 std::optional<AccessibleFacts> FactsOf(const QWidget& widget) {
+    const std::optional<Control> id = ControlIdOf(widget);
+    if (!id) {
+        return AccessibleFacts{};
+    }
     ControlLook look;
     if (const auto* label = qobject_cast<const Label*>(&widget)) {
         look.caption = label->caption().toStdString();
     } else if (const auto* box = qobject_cast<const DropBox*>(&widget)) {
         look.caption = box->text().toStdString();
     }
-    // The sign's bars and stroke lie inside its frame.
-    if (const auto* bar = widget.findChild<const QWidget*>(QStringLiteral("sEqual1"))) {
-        look.signShown = !bar->isHidden();
-    }
-    if (const auto* stroke = widget.findChild<const QWidget*>(QStringLiteral("strikeLine"))) {
-        look.signCrossed = !stroke->isHidden();
-    }
+    look.signShown = PartShown(widget, Control::sEqual1);
+    look.signCrossed = PartShown(widget, Control::strikeLine);
     static const WindowState noWindow;
-    auto* form = qobject_cast<frmMain*>(widget.window());
-    return DescribeControl(widget.objectName().toStdString(), look,
-                           form != nullptr ? form->state() : noWindow);
+    frmMain* form = FormOf(widget);
+    return DescribeControl(*id, look, form != nullptr ? form->state() : noWindow);
 }
 
 QAccessible::Role RoleOf(AccessibleKind kind) {
@@ -53,6 +66,7 @@ QAccessible::Role RoleOf(AccessibleKind kind) {
         case AccessibleKind::Button:
             return QAccessible::Button;
         case AccessibleKind::Hidden:
+        case AccessibleKind::ToolkitOwn:
             break;
     }
     return QAccessible::NoRole;
@@ -125,15 +139,10 @@ class ControlAccessible final : public QAccessibleWidget, public QAccessibleText
         }
         // A flag's press is a click on the pale flag that takes its clicks.
         QObject* target = widget();
-        if (!facts.pressTarget.empty() && widget()->parentWidget() != nullptr) {
-            target = widget()->parentWidget()->findChild<QWidget*>(
-                QString::fromLatin1(facts.pressTarget.data(),
-                                    static_cast<qsizetype>(facts.pressTarget.size())),
-                Qt::FindDirectChildrenOnly);
+        if (facts.pressTarget && FormOf(*widget()) != nullptr) {
+            target = &FormOf(*widget())->control(*facts.pressTarget);
         }
-        if (target != nullptr) {
-            QMetaObject::invokeMethod(target, "clicked");
-        }
+        QMetaObject::invokeMethod(target, "clicked");
     }
 
     // Read-only text: the box's text, no caret to move and nothing to select.
@@ -266,7 +275,7 @@ void AnnounceNewNames(QWidget& window) {
     for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const std::optional<AccessibleFacts> facts = FactsOf(*control);
         if (facts && facts->kind != AccessibleKind::Hidden &&
-            control->objectName() != QLatin1String("lblResult")) {
+            ControlIdOf(*control) != Control::lblResult) {
             QAccessibleEvent renamed(control, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }

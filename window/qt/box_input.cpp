@@ -14,6 +14,7 @@
 #include "core/text_catalogue.h"
 #include "intake/copied_files.h"
 #include "runtime/qt/local_file_path.h"
+#include "window/logic/frm_main_logic.h"
 #include "window/qt/drop_box.h"
 
 namespace duplexa {
@@ -27,7 +28,8 @@ bool OpensChooser(const QKeyEvent& key) {
 
 }  // namespace
 
-BoxInput::BoxInput(DropBox& box, int index) : QObject(&box), box_(box), index_(index) {
+BoxInput::BoxInput(DropBox& box, int index, frmMainLogic& handlers)
+    : QObject(&box), box_(box), index_(index), handlers_(handlers) {
     box.installEventFilter(this);
 }
 
@@ -69,7 +71,7 @@ bool BoxInput::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BoxInput::OpenChooser() {
-    if (box_.dropMode() != DropMode::Manual) {
+    if (!handlers_.TakesFiles()) {
         QApplication::beep();
         return;
     }
@@ -91,13 +93,10 @@ void BoxInput::Paste() {
     Take(CopiedFiles(QGuiApplication::clipboard()->mimeData()));
 }
 
-// The same acceptance as a drop: a box in drop mode, and at least one local file.
 void BoxInput::Take(const std::vector<std::string>& paths) {
-    if (box_.dropMode() != DropMode::Manual || paths.empty() || paths.front().empty()) {
+    if (!handlers_.lblFile_FilesGiven(index_, paths)) {
         QApplication::beep();
-        return;
     }
-    emit box_.filesDropped(paths);
 }
 
 void FollowQtTranslation(bool hungarian) {

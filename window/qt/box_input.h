@@ -1,8 +1,8 @@
 #pragma once
 // A file for a box without a mouse drag: Enter, Space or a double-click opens a file chooser,
 // Ctrl+V or Shift+Insert takes files copied in a file manager. Either hands its files to the
-// box as a drop would, so the same handler checks them; neither works while the box takes no
-// drops (during a run).
+// box as a drop would, so the same handler checks them; neither works while the handlers take
+// no files (during a run).
 
 #include <QObject>
 #include <string>
@@ -13,13 +13,14 @@ class QMimeData;
 namespace duplexa {
 
 class DropBox;
+class frmMainLogic;
 
 class BoxInput final : public QObject {
     Q_OBJECT
 
   public:
-    // Watches box number index (0 or 1).
-    BoxInput(DropBox& box, int index);
+    // Watches box number index (0 or 1) and hands its files to handlers.
+    BoxInput(DropBox& box, int index, frmMainLogic& handlers);
 
     // The local files a clipboard's contents name, in order, as the file services take them.
     static std::vector<std::string> CopiedFiles(const QMimeData* mime);
@@ -34,6 +35,7 @@ class BoxInput final : public QObject {
 
     DropBox& box_;
     int index_;
+    frmMainLogic& handlers_;
 };
 
 // Loads Qt's own translations of its dialogs for Hungarian, and drops them for English.

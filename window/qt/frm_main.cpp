@@ -1,10 +1,10 @@
 #include "window/qt/frm_main.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QTimer>
 #include <optional>
 #include <stdexcept>
@@ -13,17 +13,14 @@
 #include "runtime/file_table.h"
 #include "runtime/window_rect.h"
 #include "window/qt/accessibility.h"
-#include "window/qt/auto_size_label.h"
 #include "window/qt/box_input.h"
-#include "window/qt/caption_button.h"
 #include "window/qt/caption_throttle.h"
 #include "window/qt/centred_placement.h"
+#include "window/qt/clickable_widget.h"
 #include "window/qt/design_fonts.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frame_widget.h"
-#include "window/qt/image_box.h"
 #include "window/qt/label.h"
-#include "window/qt/line_widget.h"
 #include "window/qt/ole_colour.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/result_announcer.h"
@@ -52,7 +49,6 @@ frmMain::frmMain(QWidget* parent) : frmMain(frmMainServices{}, parent) {}
 frmMain::frmMain(frmMainServices services, QWidget* parent)
     : QWidget(parent),
       run_(state_, *this, pump_, Files()),
-      fileDrop_(state_, *this, Files()),
       services_(std::move(services)),
       logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
     static const bool fallbacks = (InstallFontFallbacks(), true);
@@ -70,46 +66,54 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
 
     InstallAccessibility();
     controls_ = BuildFrmMainControls(*this);
-    resultCaption_ = std::make_unique<CaptionThrottle>(*controls_.lblResult);
-    resultAnnouncer_ = std::make_unique<ResultAnnouncer>(*controls_.lblResult);
+    resultCaption_ = std::make_unique<CaptionThrottle>(control<Label>(Control::lblResult));
+    resultAnnouncer_ = std::make_unique<ResultAnnouncer>(control<Label>(Control::lblResult));
     ConnectHandlers();
     goneWatch_ = WatchForWindowGone(
         [this] { return static_cast<NativeWindowHandle>(internalWinId()); }, [this] { close(); });
 }
 
+// Every click and pointer move goes to the handlers, which know what it concerns.
 void frmMain::ConnectHandlers() {
-    const frmMainControls& c = controls_;
-    connect(c.comCompare, &QPushButton::clicked, this, &frmMain::comCompare_Click);
-    connect(c.ComClose, &QPushButton::clicked, this, &frmMain::ComClose_Click);
-    for (int box = 0; box < 2; ++box) {
-        connect(
-            &Box(box), &DropBox::filesDropped, this,
-            [this, box](const std::vector<std::string>& paths) { lblFile_Dropped(box, paths); });
-        new BoxInput(Box(box), box);  // a chooser and the clipboard, handed on as a drop
+    for (const ControlDesign& design : FrmMainControlDesigns()) {
+        const Control id = design.id;
+        if (auto* button = qobject_cast<QAbstractButton*>(controls_[id])) {
+            connect(button, &QAbstractButton::clicked, this, [this, id] { Control_Click(id); });
+        } else if (auto* clickable = qobject_cast<ClickableWidget*>(controls_[id])) {
+            connect(clickable, &ClickableWidget::clicked, this, [this, id] { Control_Click(id); });
+            connect(clickable, &ClickableWidget::mouseMoved, this,
+                    [this, id] { logic_.Control_MouseMove(id); });
+        }
+        if (design.kind == ControlKind::PictureButton) {
+            ShowNameAsToolTip(control(id));
+        }
     }
-    ShowNameAsToolTip(*c.cmdOrder1);
-    ShowNameAsToolTip(*c.cmdOrder2);
+    for (int box = 0; box < 2; ++box) {
+        connect(&Box(box), &DropBox::filesDropped, this,
+                [this, box](const std::vector<std::string>& paths) {
+                    logic_.lblFile_FilesGiven(box, paths);
+                });
+        new BoxInput(Box(box), box, logic_);  // a chooser and the clipboard, handed on as a drop
+    }
     connect(resultCaption_.get(), &CaptionThrottle::shown, this, [this](const QString& caption) {
         resultAnnouncer_->Landed(caption, state_.isRunning);
     });
-    connect(c.cmdOrder1, &QPushButton::clicked, this, [this] { logic_.cmdOrder1_Click(); });
-    connect(c.cmdOrder2, &QPushButton::clicked, this, [this] { logic_.cmdOrder2_Click(); });
-    // Only the pale flags take clicks: they lie over the flags while the pointer is there.
-    connect(c.imgLangENG_hl, &ImageBox::clicked, this,
-            [this] { SwitchLanguage(&frmMainLogic::imgLangENG_hl_Click); });
-    connect(c.imgLangHUN_hl, &ImageBox::clicked, this,
-            [this] { SwitchLanguage(&frmMainLogic::imgLangHUN_hl_Click); });
-    connect(c.imgLangENG, &ImageBox::mouseMoved, this, [this] { logic_.imgLangENG_MouseMove(); });
-    connect(c.imgLangHUN, &ImageBox::mouseMoved, this, [this] { logic_.imgLangHUN_MouseMove(); });
-    connect(c.lblHomepage, &Label::mouseMoved, this, [this] { logic_.lblHomepage_MouseMove(); });
-    connect(c.lblHomepage, &Label::clicked, this, [this] { logic_.lblHomepage_Click(); });
-    connect(c.tmrLang, &QTimer::timeout, this, [this] { logic_.tmrLang_Timer(); });
+    connect(&control<QTimer>(Control::tmrLang), &QTimer::timeout, this,
+            [this] { logic_.tmrLang_Timer(); });
 }
 
-void frmMain::SwitchLanguage(void (frmMainLogic::*click)()) {
-    (logic_.*click)();
-    resultCaption_->Flush();  // also in the middle of a run, where the line is throttled
-    AnnounceNewNames(*this);
+// Compare's click is the run's; a flag's click switches the language, which the result line
+// shows at once, also in the middle of a run, where the line is throttled.
+void frmMain::Control_Click(Control id) {
+    if (id == Control::comCompare) {
+        comCompare_Click();
+        return;
+    }
+    logic_.Control_Click(id);
+    if (id == Control::imgLangENG_hl || id == Control::imgLangHUN_hl) {
+        resultCaption_->Flush();
+        AnnounceNewNames(*this);
+    }
 }
 
 frmMain::~frmMain() = default;
@@ -129,14 +133,11 @@ void frmMain::comCompare_Click() {
     }
     resultCaption_->Flush();  // the verdict always lands
     resultAnnouncer_->Settled();
-    if (closeAsked_) {
-        closeAsked_ = false;
-        close();
-    }
+    logic_.AfterCompare();
 }
 
-void frmMain::ComClose_Click() {
-    logic_.ComClose_Click();
+DropBox& frmMain::Box(int box) const {
+    return control<DropBox>(lblFile(box));
 }
 
 OleColour frmMain::backColour() const {
@@ -147,25 +148,18 @@ void frmMain::FlushResultCaption() {
     resultCaption_->Flush();
 }
 
+// Closed from the title bar during a run, the window stays until the run has stopped;
+// comCompare_Click then closes it for good.
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (state_.isRunning) {
-        // Closed from the title bar during a run: the run stops at its next check, closes its
-        // files and tidies the window up; then comCompare_Click closes the window for good.
-        state_.keepRunning = false;
-        closeAsked_ = true;
+    const bool unloadedBefore = logic_.Unloaded();
+    if (!logic_.Form_QueryUnload()) {
         event->ignore();
         return;
     }
-    if (!unloaded_) {
-        unloaded_ = true;
-        Form_Unload();
+    if (!unloadedBefore) {
+        emit unloaded();
     }
     event->accept();
-}
-
-void frmMain::Form_Unload() {
-    logic_.Form_Unload();
-    emit unloaded();
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
@@ -183,37 +177,25 @@ void frmMain::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), ToQColor(kFormBackColour));
 }
 
-void frmMain::lblFile_Dropped(int index, const std::vector<std::string>& paths) {
-    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(index), paths);
-}
-
-ShapeWidget& frmMain::ShapeControl(Shape shape) const {
-    return shape == Shape::sEqual1 ? *controls_.sEqual1 : *controls_.sEqual2;
-}
-
-DropBox& frmMain::Box(int box) const {
-    return *controls_.lblFile.at(static_cast<std::size_t>(box));
-}
-
 void frmMain::SetResultCaption(const std::string& text) {
     // During a run the line changes after every block; a person sees a few dozen a second.
     resultCaption_->Show(text, state_.isRunning);
 }
 
 void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
-    ShapeControl(shape).SetColour(colour);
+    control<ShapeWidget>(ControlOf(shape)).SetColour(colour);
 }
 
 void frmMain::SetShapeVisible(Shape shape, bool visible) {
-    ShapeControl(shape).setVisible(visible);
+    SetVisible(ControlOf(shape), visible);
 }
 
 void frmMain::SetStrikeLineVisible(bool visible) {
-    controls_.strikeLine->setVisible(visible);
+    SetVisible(Control::strikeLine, visible);
 }
 
 void frmMain::SetCompareEnabled(bool enabled) {
-    controls_.comCompare->setEnabled(enabled);
+    control(Control::comCompare).setEnabled(enabled);
 }
 
 void frmMain::SetDropMode(int box, DropMode mode) {
@@ -221,189 +203,127 @@ void frmMain::SetDropMode(int box, DropMode mode) {
 }
 
 void frmMain::SetBoxForeColour(int box, OleColour colour) {
-    Box(box).SetForeColour(colour);
+    SetForeColour(lblFile(box), colour);
 }
 
 void frmMain::SetCompareCaption(const std::string& caption) {
-    controls_.comCompare->setText(FromUtf8(caption));
+    SetCaption(Control::comCompare, caption);
 }
 
 void frmMain::SetCloseEnabled(bool enabled) {
-    controls_.ComClose->setEnabled(enabled);
+    control(Control::ComClose).setEnabled(enabled);
 }
 
 void frmMain::SetBoxText(int box, const std::string& text) {
-    Box(box).SetText(FromUtf8(text));
+    SetCaption(lblFile(box), text);
 }
 
 void frmMain::SetBoxBackColour(int box, OleColour colour) {
-    Box(box).SetBackColour(colour);
-}
-
-}  // namespace duplexa
-
-namespace duplexa {
-
-QWidget& frmMain::Widget(Control control) const {
-    const frmMainControls& c = controls_;
-    switch (control) {
-        case Control::lblTitle:
-            return *c.lblTitle;
-        case Control::lblVersion:
-            return *c.lblVersion;
-        case Control::lblHomepage:
-            return *c.lblHomepage;
-        case Control::imgLangENG:
-            return *c.imgLangENG;
-        case Control::imgLangHUN:
-            return *c.imgLangHUN;
-        case Control::imgLangENG_hl:
-            return *c.imgLangENG_hl;
-        case Control::imgLangHUN_hl:
-            return *c.imgLangHUN_hl;
-        case Control::lblFile_0:
-            return *c.lblFile[0];
-        case Control::lblFile_1:
-            return *c.lblFile[1];
-        case Control::frResult:
-            return *c.frResult;
-        case Control::comCompare:
-            return *c.comCompare;
-        case Control::lblResult:
-            return *c.lblResult;
-        case Control::lblLayout:
-            return *c.lblLayout;
-        case Control::cmdOrder1:
-            return *c.cmdOrder1;
-        case Control::cmdOrder2:
-            return *c.cmdOrder2;
-        case Control::ComClose:
-            return *c.ComClose;
-    }
-    throw std::invalid_argument("no such control");
+    SetBackColour(lblFile(box), colour);
 }
 
 float frmMain::Left(Control control) const {
-    return static_cast<float>(Widget(control).x());
+    return static_cast<float>(this->control(control).x());
 }
 
 float frmMain::Top(Control control) const {
-    return static_cast<float>(Widget(control).y());
+    return static_cast<float>(this->control(control).y());
 }
 
 float frmMain::Width(Control control) const {
-    return static_cast<float>(Widget(control).width());
+    return static_cast<float>(this->control(control).width());
 }
 
 float frmMain::Height(Control control) const {
-    return static_cast<float>(Widget(control).height());
+    return static_cast<float>(this->control(control).height());
 }
 
 // Widgets sit on whole pixels; every place and size the handlers give is one.
 void frmMain::SetLeft(Control control, float left) {
-    QWidget& widget = Widget(control);
+    QWidget& widget = this->control(control);
     widget.move(qRound(left), widget.y());
 }
 
 void frmMain::SetTop(Control control, float top) {
-    QWidget& widget = Widget(control);
+    QWidget& widget = this->control(control);
     widget.move(widget.x(), qRound(top));
 }
 
 void frmMain::SetWidth(Control control, float width) {
-    QWidget& widget = Widget(control);
+    QWidget& widget = this->control(control);
     widget.resize(qRound(width), widget.height());
 }
 
 void frmMain::SetHeight(Control control, float height) {
-    QWidget& widget = Widget(control);
+    QWidget& widget = this->control(control);
     widget.resize(widget.width(), qRound(height));
 }
 
 void frmMain::SetCaption(Control control, const std::string& caption) {
+    if (control == Control::lblResult) {
+        SetResultCaption(caption);  // held back during a run
+        return;
+    }
     const QString text = FromUtf8(caption);
-    switch (control) {
-        case Control::lblResult:
-            SetResultCaption(caption);
-            break;
-        case Control::lblFile_0:
-        case Control::lblFile_1:
-            Box(control == Control::lblFile_0 ? 0 : 1).SetText(text);
-            break;
-        case Control::comCompare:
-        case Control::ComClose:
-        case Control::cmdOrder1:
-        case Control::cmdOrder2:
-            static_cast<QPushButton&>(Widget(control)).setText(text);
-            break;
-        case Control::lblTitle:
-        case Control::lblVersion:
-        case Control::lblHomepage:
-        case Control::lblLayout:
-            static_cast<Label&>(Widget(control)).SetCaption(text);  // a self-sizing one resizes
-            break;
-        default:
-            throw std::invalid_argument("the control has no caption");
+    QObject* target = controls_[control];
+    if (auto* label = qobject_cast<Label*>(target)) {
+        label->SetCaption(text);  // a self-sizing one resizes
+    } else if (auto* box = qobject_cast<DropBox*>(target)) {
+        box->SetText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        button->setText(text);
+    } else {
+        throw std::invalid_argument("the control has no caption");
     }
 }
 
 std::string frmMain::Caption(Control control) const {
-    switch (control) {
-        case Control::lblTitle:
-        case Control::lblVersion:
-        case Control::lblHomepage:
-        case Control::lblLayout:
-        case Control::lblResult:
-            return static_cast<const Label&>(Widget(control)).caption().toStdString();
-        case Control::lblFile_0:
-        case Control::lblFile_1:
-            return Box(control == Control::lblFile_0 ? 0 : 1).text().toStdString();
-        case Control::comCompare:
-        case Control::ComClose:
-        case Control::cmdOrder1:
-        case Control::cmdOrder2:
-            return static_cast<const QPushButton&>(Widget(control)).text().toStdString();
-        default:
-            throw std::invalid_argument("the control has no caption");
+    const QObject* target = controls_[control];
+    if (const auto* label = qobject_cast<const Label*>(target)) {
+        return label->caption().toStdString();
     }
+    if (const auto* box = qobject_cast<const DropBox*>(target)) {
+        return box->text().toStdString();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(target)) {
+        return button->text().toStdString();
+    }
+    throw std::invalid_argument("the control has no caption");
 }
 
 void frmMain::SetVisible(Control control, bool visible) {
-    Widget(control).setVisible(visible);
+    this->control(control).setVisible(visible);
 }
 
 void frmMain::SetForeColour(Control control, OleColour colour) {
-    if (control == Control::lblFile_0 || control == Control::lblFile_1) {
-        Box(control == Control::lblFile_0 ? 0 : 1).SetForeColour(colour);
+    if (auto* box = qobject_cast<DropBox*>(controls_[control])) {
+        box->SetForeColour(colour);
         return;
     }
-    dynamic_cast<Label&>(Widget(control)).SetForeColour(colour);
+    this->control<Label>(control).SetForeColour(colour);
 }
 
 void frmMain::SetFontUnderline(Control control, bool underline) {
-    dynamic_cast<Label&>(Widget(control)).SetUnderline(underline);
+    this->control<Label>(control).SetUnderline(underline);
 }
 
 void frmMain::SetBackColour(Control control, OleColour colour) {
-    switch (control) {
-        case Control::frResult:
-            controls_.frResult->SetBackColour(colour);
-            break;
-        case Control::lblFile_0:
-        case Control::lblFile_1:
-            Box(control == Control::lblFile_0 ? 0 : 1).SetBackColour(colour);
-            break;
-        default:
-            dynamic_cast<Label&>(Widget(control)).SetBackColour(colour);
-            break;
+    QObject* target = controls_[control];
+    if (auto* frame = qobject_cast<FrameWidget*>(target)) {
+        frame->SetBackColour(colour);
+    } else if (auto* box = qobject_cast<DropBox*>(target)) {
+        box->SetBackColour(colour);
+    } else {
+        this->control<Label>(control).SetBackColour(colour);
     }
 }
 
 void frmMain::SetTimerEnabled(bool enabled) {
+    QTimer& timer = control<QTimer>(Control::tmrLang);
     if (enabled) {
-        controls_.tmrLang->start();
+        timer.start();
     } else {
-        controls_.tmrLang->stop();
+        timer.stop();
     }
 }
 
@@ -433,7 +353,7 @@ NativeWindowHandle frmMain::WindowHandle() const {
     return static_cast<NativeWindowHandle>(winId());
 }
 
-// Closes the window, which runs Form_Unload once (closeEvent).
+// Closes the window as its title bar does (closeEvent).
 void frmMain::Unload() {
     close();
 }

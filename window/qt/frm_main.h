@@ -5,11 +5,9 @@
 #include <QWidget>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "core/comparison_run.h"
 #include "core/window_state.h"
-#include "intake/file_drop.h"
 #include "runtime/homepage_opener.h"
 #include "runtime/pointer_position.h"
 #include "runtime/qt/qt_event_pump.h"
@@ -24,6 +22,7 @@
 namespace duplexa {
 
 class CaptionThrottle;
+class DropBox;
 class ResultAnnouncer;
 
 class frmMain final : public QWidget, public FormView {
@@ -44,15 +43,17 @@ class frmMain final : public QWidget, public FormView {
 
     // Compare pressed: starts a run, or asks the run in progress to stop.
     void comCompare_Click();
-    // Close pressed: closes the window, which ends the program.
-    void ComClose_Click();
 
     WindowState& state() { return state_; }
     // The layout, language, hover and start-up handlers, for tests that drive them directly
     // (a timer tick on demand).
     frmMainLogic& logic() { return logic_; }
-    const frmMainControls& controls() const { return controls_; }
-    FileDrop& fileDrop() { return fileDrop_; }
+    // A control by its id, as the class its kind makes it.
+    template <typename T = QWidget>
+    T& control(Control id) const {
+        return ControlAs<T>(controls_, id);
+    }
+    DropBox& Box(int box) const;
     OleColour backColour() const;
     // Puts a result caption that a run held back (to spare repaints) on the line now.
     void FlushResultCaption();
@@ -105,29 +106,19 @@ class frmMain final : public QWidget, public FormView {
     void leaveEvent(QEvent* event) override;
 
   private:
-    // The one place where a closing window says goodbye; runs exactly once.
-    void Form_Unload();
-    void lblFile_Dropped(int index, const std::vector<std::string>& paths);
     void ConnectHandlers();
-    // A flag's click: the language switches, and the result line shows it at once.
-    void SwitchLanguage(void (frmMainLogic::*click)());
-    ShapeWidget& ShapeControl(Shape shape) const;
-    DropBox& Box(int box) const;
-    QWidget& Widget(Control control) const;
+    void Control_Click(Control id);
 
     WindowState state_;
     frmMainControls controls_;
     QtEventPump pump_;
     ComparisonRun run_;
-    FileDrop fileDrop_;
     frmMainServices services_;
     frmMainLogic logic_;
     std::unique_ptr<CaptionThrottle> resultCaption_;
     std::unique_ptr<ResultAnnouncer> resultAnnouncer_;
     // A window destroyed from outside ends the program as a close from the title bar does.
     std::unique_ptr<WindowGoneWatch> goneWatch_;
-    bool closeAsked_ = false;  // closed from the title bar during a run
-    bool unloaded_ = false;
 };
 
 }  // namespace duplexa

@@ -1,7 +1,6 @@
 // Makes the main window's controls from its design table, in the table's order, so that a later
 // control lies above an earlier one.
 
-#include <QHash>
 #include <QPushButton>
 #include <QTimer>
 
@@ -114,8 +113,11 @@ QObject* Make(QWidget& parent, const ControlDesign& design) {
     qFatal("Unknown control kind for %s", design.name);
 }
 
+constexpr char kIdProperty[] = "duplexaControl";
+
 void ApplyStates(QObject& control, const ControlDesign& design) {
     control.setObjectName(QString::fromLatin1(design.name));
+    control.setProperty(kIdProperty, static_cast<int>(design.id));
     if (auto* timer = qobject_cast<QTimer*>(&control)) {
         if (design.enabled) {
             timer->start();
@@ -134,72 +136,28 @@ void ApplyStates(QObject& control, const ControlDesign& design) {
     }
 }
 
-class MadeControls {
-  public:
-    void Add(const char* name, QObject* control) { byName_.insert(QLatin1String(name), control); }
-
-    QWidget& Container(const char* name, QWidget& form) const {
-        return name == nullptr ? form : Take<QWidget>(name);
-    }
-
-    // Every control the window reaches by name must be in the table, with the kind it expects.
-    template <typename Control>
-    Control& Take(const char* name) const {
-        auto* control = qobject_cast<Control*>(byName_.value(QLatin1String(name)));
-        if (control == nullptr) {
-            qFatal("The window's design lacks the control %s", name);
-        }
-        return *control;
-    }
-
-  private:
-    QHash<QString, QObject*> byName_;
-};
-
 }  // namespace
 
+std::optional<Control> ControlIdOf(const QObject& object) {
+    const QVariant id = object.property(kIdProperty);
+    return id.isValid() ? std::optional(static_cast<Control>(id.toInt())) : std::nullopt;
+}
+
 frmMainControls BuildFrmMainControls(QWidget& form) {
-    MadeControls made;
+    frmMainControls made;
     for (const ControlDesign& design : FrmMainControlDesigns()) {
-        QObject* control = Make(made.Container(design.container, form), design);
+        QWidget& parent = design.container ? ControlAs<QWidget>(made, *design.container) : form;
+        QObject* control = Make(parent, design);
         ApplyStates(*control, design);
-        made.Add(design.name, control);
+        made[design.id] = control;
     }
 
     const auto tabOrder = FrmMainTabOrder();
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        QWidget::setTabOrder(&made.Take<QWidget>(tabOrder[i - 1]),
-                             &made.Take<QWidget>(tabOrder[i]));
+        QWidget::setTabOrder(&ControlAs<QWidget>(made, tabOrder[i - 1]),
+                             &ControlAs<QWidget>(made, tabOrder[i]));
     }
-
-    frmMainControls c;
-    c.Shape3 = &made.Take<ShapeWidget>("Shape3");
-    c.Image1 = &made.Take<ImageBox>("Image1");
-    c.lblTitle = &made.Take<AutoSizeLabel>("lblTitle");
-    c.Image2 = &made.Take<ImageBox>("Image2");
-    c.Label10 = &made.Take<AutoSizeLabel>("Label10");
-    c.lblVersion = &made.Take<AutoSizeLabel>("lblVersion");
-    c.lblHomepage = &made.Take<Label>("lblHomepage");
-    c.imgLangENG = &made.Take<ImageBox>("imgLangENG");
-    c.imgLangHUN = &made.Take<ImageBox>("imgLangHUN");
-    c.imgLangENG_hl = &made.Take<ImageBox>("imgLangENG_hl");
-    c.imgLangHUN_hl = &made.Take<ImageBox>("imgLangHUN_hl");
-    c.Line3 = &made.Take<LineWidget>("Line3");
-    c.lblFile = {&made.Take<DropBox>("lblFile0"), &made.Take<DropBox>("lblFile1")};
-    c.frResult = &made.Take<FrameWidget>("frResult");
-    c.sEqual1 = &made.Take<ShapeWidget>("sEqual1");
-    c.sEqual2 = &made.Take<ShapeWidget>("sEqual2");
-    c.strikeLine = &made.Take<LineWidget>("strikeLine");
-    c.comCompare = &made.Take<CaptionButton>("comCompare");
-    c.lblResult = &made.Take<Label>("lblResult");
-    c.Line2 = &made.Take<LineWidget>("Line2");
-    c.Line1 = &made.Take<LineWidget>("Line1");
-    c.lblLayout = &made.Take<AutoSizeLabel>("lblLayout");
-    c.cmdOrder1 = &made.Take<QPushButton>("cmdOrder1");
-    c.cmdOrder2 = &made.Take<QPushButton>("cmdOrder2");
-    c.ComClose = &made.Take<CaptionButton>("ComClose");
-    c.tmrLang = &made.Take<QTimer>("tmrLang");
-    return c;
+    return made;
 }
 
 }  // namespace duplexa

@@ -18,6 +18,7 @@
 
 namespace {
 
+using duplexa::Control;
 using duplexa::frmMain;
 
 QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
@@ -76,7 +77,7 @@ class Shooter {
 };
 
 void Drop(frmMain& form, int box, const QString& path) {
-    duplexa::DropFiles(*form.controls().lblFile.at(static_cast<std::size_t>(box)), {path});
+    duplexa::DropFiles(form.Box(box), {path});
 }
 
 }  // namespace
@@ -112,7 +113,9 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
 
     Shooter shooter{QString::fromLocal8Bit(argv[1])};
-    const auto compare = [](frmMain& form) { form.controls().comCompare->click(); };
+    const auto compare = [](frmMain& form) {
+        form.control<QPushButton>(Control::comCompare).click();
+    };
 
     shooter.Shoot(QStringLiteral("1-start"), [](frmMain&) { return true; });
     shooter.Shoot(QStringLiteral("2-dropped"), [&](frmMain& form) {
@@ -149,7 +152,7 @@ int main(int argc, char** argv) {
         return true;
     });
     shooter.Shoot(QStringLiteral("9-side-by-side"), [&](frmMain& form) {
-        form.controls().cmdOrder1->click();
+        form.control<QPushButton>(Control::cmdOrder1).click();
         Drop(form, 0, first);
         Drop(form, 1, edited);
         compare(form);
@@ -165,14 +168,14 @@ int main(int argc, char** argv) {
     });
     shooter.Shoot(QStringLiteral("11-hungarian-side-by-side"), [&](frmMain& form) {
         form.logic().ApplyLanguage(0);
-        form.controls().cmdOrder1->click();
+        form.control<QPushButton>(Control::cmdOrder1).click();
         Drop(form, 0, first);
         form.logic().lblHomepage_MouseMove();  // the pointer over the link
         return true;
     });
     shooter.Shoot(QStringLiteral("12-keyboard-focus"), [&](frmMain& form) {
         QApplication::setActiveWindow(&form);
-        form.controls().lblFile[0]->setFocus(Qt::TabFocusReason);
+        form.Box(0).setFocus(Qt::TabFocusReason);
         return true;
     });
     shooter.Shoot(QStringLiteral("8-progress"), [&](frmMain& form) {
@@ -186,7 +189,7 @@ int main(int argc, char** argv) {
                 taken = true;
                 form.FlushResultCaption();
                 shooter.Save(form, QStringLiteral("8-progress"));
-                form.controls().comCompare->click();  // Stop
+                form.control<QPushButton>(Control::comCompare).click();  // Stop
             }
         });
         during.start(0);

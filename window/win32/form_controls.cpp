@@ -1,7 +1,5 @@
 #include "window/win32/form_controls.h"
 
-#include <algorithm>
-
 #include "window/design/system_colours.h"
 
 namespace duplexa::win32 {
@@ -45,7 +43,7 @@ FormControls::FormControls(std::span<const ControlDesign> designs) {
     for (const ControlDesign& design : designs) {
         FormControl control;
         control.design = &design;
-        control.container = design.container != nullptr ? IndexOf(design.container) : -1;
+        control.container = design.container ? static_cast<int>(Row(*design.container)) : -1;
         const PlaceDesign& place = design.place;
         control.place = {static_cast<float>(place.left), static_cast<float>(place.top),
                          static_cast<float>(place.width), static_cast<float>(place.height)};
@@ -72,21 +70,6 @@ FormControls::~FormControls() {
     }
 }
 
-int FormControls::IndexOf(const std::string& name) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [&](const FormControl& c) { return name == c.design->name; });
-    return found == controls_.end() ? -1 : static_cast<int>(found - controls_.begin());
-}
-
-int FormControls::IndexOf(HWND window) const {
-    if (window == nullptr) {
-        return -1;
-    }
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [&](const FormControl& c) { return c.window == window; });
-    return found == controls_.end() ? -1 : static_cast<int>(found - controls_.begin());
-}
-
 LogicalRect FormControls::InWindow(int index) const {
     const FormControl& control = at(index);
     LogicalRect rect = control.place;
@@ -103,7 +86,7 @@ bool FormControls::Showing(int index) const {
     return control.visible && (control.container < 0 || Showing(control.container));
 }
 
-int FormControls::HitTest(float x, float y) const {
+std::optional<Control> FormControls::HitTest(float x, float y) const {
     for (int index = static_cast<int>(controls_.size()) - 1; index >= 0; --index) {
         const ControlKind kind = at(index).kind();
         if (kind != ControlKind::Label && kind != ControlKind::Image &&
@@ -113,10 +96,10 @@ int FormControls::HitTest(float x, float y) const {
         const LogicalRect rect = InWindow(index);
         if (Showing(index) && x >= rect.left && x < rect.left + rect.width && y >= rect.top &&
             y < rect.top + rect.height) {
-            return index;
+            return at(index).design->id;
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace duplexa::win32

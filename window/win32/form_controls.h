@@ -5,6 +5,7 @@
 // window itself, as the original's lightweight controls were, so that they stack as designed.
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,7 +34,6 @@ struct FormControl {
     bool visible = true;
     bool enabled = true;
     bool underline = false;
-    DropMode dropMode = DropMode::Manual;
     std::unique_ptr<Picture> picture;
     HWND window = nullptr;   // boxes, buttons and opaque labels
     HBRUSH brush = nullptr;  // a box's back colour, as its window asks for it
@@ -52,19 +52,19 @@ class FormControls {
 
     std::vector<FormControl>& all() { return controls_; }
     const std::vector<FormControl>& all() const { return controls_; }
+    // By row of the design table, which is also the control's id.
     FormControl& at(int index) { return controls_.at(static_cast<std::size_t>(index)); }
     const FormControl& at(int index) const { return controls_.at(static_cast<std::size_t>(index)); }
-    // -1 when no control has that name or that window.
-    int IndexOf(const std::string& name) const;
-    int IndexOf(HWND window) const;
+    FormControl& at(Control id) { return controls_.at(Row(id)); }
+    const FormControl& at(Control id) const { return controls_.at(Row(id)); }
 
     // The control's place in the window's client area, at 96 dpi.
     LogicalRect InWindow(int index) const;
     // Shown on screen: it and its container are visible.
     bool Showing(int index) const;
     // The front-most control drawn by the window that takes the mouse at a point of the client
-    // area (labels, images and the frame; shapes and lines let the pointer through), or -1.
-    int HitTest(float x, float y) const;
+    // area (labels, images and the frame; shapes and lines let the pointer through), if any.
+    std::optional<Control> HitTest(float x, float y) const;
 
   private:
     std::vector<FormControl> controls_;

@@ -10,7 +10,6 @@
 #include "runtime/file_table.h"
 #include "window/design/frm_main_design.h"
 #include "window/logic/accessible_facts.h"
-#include "window/logic/control_name.h"
 #include "window/win32/form_painter.h"
 #include "window/win32/gdi_colour.h"
 #include "window/win32/wide_text.h"
@@ -20,9 +19,21 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"DuplexaFrmMain";
 constexpr UINT_PTR kHoverTimer = 1;
-constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
+constexpr int kFirstChildId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+int ChildId(Control id) {
+    return kFirstChildId + static_cast<int>(Row(id));
+}
+
+std::optional<Control> IdOfChild(int childId) {
+    const int row = childId - kFirstChildId;
+    if (row < 0 || row >= static_cast<int>(kControlCount)) {
+        return std::nullopt;
+    }
+    return static_cast<Control>(row);
+}
 
 int ScreenDotsPerInch() {
     HDC screen = GetDC(nullptr);
@@ -31,13 +42,13 @@ int ScreenDotsPerInch() {
     return dots > 0 ? dots : 96;
 }
 
-void RegisterWindowClass() {
-    static const bool registered = [] {
+void RegisterWindowClass(WNDPROC windowProc) {
+    static const bool registered = [windowProc] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         // Double-clicks arrive as messages of their own, which no handler takes.
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = windowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
         windowClass.hIcon = static_cast<HICON>(
@@ -58,26 +69,23 @@ frmMain::frmMain(frmMainServices services, int dotsPerInch)
     : controls_(FrmMainControlDesigns()),
       scale_{dotsPerInch > 0 ? dotsPerInch : ScreenDotsPerInch()},
       run_(state_, *this, pump_, Files()),
-      fileDrop_(state_, *this, Files()),
       services_(std::move(services)),
       logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
-    RegisterWindowClass();
+    RegisterWindowClass(&frmMain::WindowProc);
     RECT outer{0, 0, scale_.ToDevice(float(kFrmMainForm.clientWidth)),
                scale_.ToDevice(float(kFrmMainForm.clientHeight))};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
     window_ = CreateWindowExW(kExStyle, kClassName, Widen(kFrmMainForm.caption).c_str(), kStyle,
                               CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                               outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&frmMain::WindowProc));
+                              this);
     pump_.SetForm(window_);
     CreateChildWindows();
 }
 
+// Going away with its owner, not closed by the user: nothing is stored.
 frmMain::~frmMain() {
     if (window_ != nullptr) {
-        unloaded_ = true;  // going away with its owner, not closed by the user: nothing stored
         DestroyWindow(window_);
     }
 }
@@ -110,7 +118,7 @@ void frmMain::CreateChildWindows() {
         const wchar_t* windowClass = label ? L"STATIC" : box ? L"EDIT" : L"BUTTON";
         control.window = CreateWindowExW(
             box ? WS_EX_CLIENTEDGE : 0, windowClass, Widen(control.caption).c_str(), style, 0, 0, 0,
-            0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
+            0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(control.design->id))),
             instance, nullptr);
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(formFont), FALSE);
         EnableWindow(control.window, control.enabled);
@@ -132,8 +140,8 @@ void frmMain::CreateChildWindows() {
     }
     // Tab visits the windows from the top of the sibling order down.
     HWND previous = HWND_TOP;
-    for (const char* name : FrmMainTabOrder()) {
-        HWND child = ControlWindow(name);
+    for (const Control id : FrmMainTabOrder()) {
+        HWND child = ControlWindow(id);
         SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = child;
     }
@@ -158,12 +166,20 @@ void frmMain::ShowCentred(int showCommand) {
     SetFocus(GetNextDlgTabItem(window_, nullptr, FALSE));
 }
 
-HWND frmMain::ControlWindow(const std::string& name) const {
-    const int index = controls_.IndexOf(name);
-    return index < 0 ? nullptr : controls_.at(index).window;
+std::optional<Control> frmMain::IdOf(HWND child) const {
+    const std::optional<Control> id =
+        child != nullptr ? IdOfChild(GetDlgCtrlID(child)) : std::nullopt;
+    return id && controls_.at(*id).window == child ? id : std::nullopt;
 }
 
+// The window's own procedure from its first message on: CreateWindowExW hands it the form.
 LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* created =
+            static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
     auto* form = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (form == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
@@ -201,13 +217,13 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
-            if (const int index = controls_.IndexOf(reinterpret_cast<HWND>(lParam)); index >= 0) {
+            if (IdOf(reinterpret_cast<HWND>(lParam))) {
                 return OnBoxColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
             }
             break;
         case WM_SYSCOLORCHANGE:
             for (int box = 0; box < 2; ++box) {
-                RefreshBoxBrush(BoxIndex(box));
+                RefreshBoxBrush(static_cast<int>(Row(lblFile(box))));
             }
             InvalidateRect(window_, nullptr, FALSE);
             return 0;
@@ -246,48 +262,31 @@ void frmMain::OnPaint() {
 }
 
 void frmMain::OnDrawLabel(const DRAWITEMSTRUCT& item) {
-    const int index = controls_.IndexOf(item.hwndItem);
-    if (index >= 0) {
-        PaintLabel(item.hDC, controls_.at(index), item.rcItem, fonts_, scale_);
+    if (const auto id = IdOf(item.hwndItem)) {
+        PaintLabel(item.hDC, controls_.at(*id), item.rcItem, fonts_, scale_);
     }
 }
 
-int frmMain::HitTest(LPARAM where) const {
+std::optional<Control> frmMain::HitTest(LPARAM where) const {
     const auto x = static_cast<short>(LOWORD(where));
     const auto y = static_cast<short>(HIWORD(where));
     return controls_.HitTest(scale_.ToLogical(x), scale_.ToLogical(y));
 }
 
 void frmMain::OnMouseMove(LPARAM where) {
-    const int hit = HitTest(where);
-    if (hit < 0) {
+    if (const auto hit = HitTest(where)) {
+        logic_.Control_MouseMove(*hit);
+    } else {
         logic_.Form_MouseMove();  // the background, or a shape or line on it
-        return;
-    }
-    const std::string name = controls_.at(hit).design->name;
-    if (name == "imgLangENG") {
-        logic_.imgLangENG_MouseMove();
-    } else if (name == "imgLangHUN") {
-        logic_.imgLangHUN_MouseMove();
-    } else if (name == "lblHomepage") {
-        logic_.lblHomepage_MouseMove();
     }
 }
 
 // A click is a press and a release on the same control.
 void frmMain::OnMouseUp(LPARAM where) {
     ReleaseCapture();
-    const int pressed = std::exchange(pressed_, -1);
-    if (pressed < 0 || HitTest(where) != pressed) {
-        return;
-    }
-    const std::string name = controls_.at(pressed).design->name;
-    if (name == "imgLangENG_hl") {
-        SwitchLanguage(&frmMainLogic::imgLangENG_hl_Click);
-    } else if (name == "imgLangHUN_hl") {
-        SwitchLanguage(&frmMainLogic::imgLangHUN_hl_Click);
-    } else if (name == "lblHomepage") {
-        logic_.lblHomepage_Click();
+    const std::optional<Control> pressed = std::exchange(pressed_, std::nullopt);
+    if (pressed && HitTest(where) == pressed) {
+        Control_Click(*pressed);
     }
 }
 
@@ -295,34 +294,31 @@ void frmMain::OnCommand(WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED) {
         return;
     }
-    const int id = LOWORD(wParam);
-    if (id == IDOK) {
+    if (LOWORD(wParam) == IDOK) {
         // Enter with the focus on a button presses it, as in a dialog.
         HWND focus = GetFocus();
-        const int index = controls_.IndexOf(focus);
-        if (index >= 0 && controls_.at(index).kind() != ControlKind::DropBox) {
+        const auto id = IdOf(focus);
+        if (id && controls_.at(*id).kind() != ControlKind::DropBox) {
             SendMessageW(focus, BM_CLICK, 0, 0);
         }
         return;
     }
-    const int index = id - kFirstControlId;
-    if (index < 0 || index >= static_cast<int>(controls_.all().size())) {
-        return;
+    if (const auto id = IdOfChild(LOWORD(wParam))) {
+        Control_Click(*id);
     }
-    const std::string name = controls_.at(index).design->name;
-    if (name == "comCompare") {
+}
+
+// Compare's click is the run's; the handlers know what any other click concerns.
+void frmMain::Control_Click(Control id) {
+    if (id == Control::comCompare) {
         comCompare_Click();
-    } else if (name == "ComClose") {
-        logic_.ComClose_Click();
-    } else if (name == "cmdOrder1") {
-        logic_.cmdOrder1_Click();
-    } else if (name == "cmdOrder2") {
-        logic_.cmdOrder2_Click();
+    } else {
+        logic_.Control_Click(id);
     }
 }
 
 LRESULT frmMain::OnBoxColour(HDC dc, HWND box) {
-    const FormControl& control = controls_.at(controls_.IndexOf(box));
+    const FormControl& control = controls_.at(*IdOf(box));
     if (control.kind() != ControlKind::DropBox) {
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(box));
@@ -334,63 +330,27 @@ LRESULT frmMain::OnBoxColour(HDC dc, HWND box) {
 
 void frmMain::comCompare_Click() {
     run_.comCompare_Click();
-    if (state_.isRunning) {
-        return;  // a Stop press handled inside the run; the run goes on to its next check
-    }
-    if (closeAsked_) {
-        closeAsked_ = false;
-        Unload();
-    }
+    logic_.AfterCompare();  // a close that waited for the run goes ahead
 }
 
+// Closed during a run, the window stays until the run has stopped; then it closes for good.
 void frmMain::OnClose() {
-    if (state_.isRunning) {
-        // Closed during a run: the run stops at its next check and tidies up; then
-        // comCompare_Click closes the window for good.
-        state_.keepRunning = false;
-        closeAsked_ = true;
-        return;
+    if (logic_.Form_QueryUnload()) {
+        DestroyWindow(window_);
     }
-    Unload();
 }
 
 void frmMain::OnDestroy() {
     KillTimer(window_, kHoverTimer);
-    if (!unloaded_) {
-        unloaded_ = true;
-        logic_.Form_Unload();
+    if (logic_.Unloaded()) {
         PostQuitMessage(0);
     }
 }
 
-void frmMain::SwitchLanguage(void (frmMainLogic::*click)()) {
-    (logic_.*click)();
-}
-
 void frmMain::FilesGiven(HWND box, const std::vector<std::string>& paths) {
-    const int index = controls_.IndexOf(box);
-    const int which = index == BoxIndex(0) ? 0 : index == BoxIndex(1) ? 1 : -1;
-    // Keys and the clipboard obey the drop mode as drops do: no new file during a run.
-    if (which < 0 || controls_.at(index).dropMode != DropMode::Manual) {
-        return;
+    if (const auto id = IdOf(box); id && BoxOf(*id) >= 0) {
+        logic_.lblFile_FilesGiven(BoxOf(*id), paths);
     }
-    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(which), paths);
-}
-
-int frmMain::Index(Control control) const {
-    return Index(ControlName(control));
-}
-
-int frmMain::Index(const std::string& name) const {
-    const int index = controls_.IndexOf(name);
-    if (index < 0) {
-        throw std::invalid_argument("no such control: " + name);
-    }
-    return index;
-}
-
-int frmMain::BoxIndex(int box) const {
-    return Index(lblFile(box));
 }
 
 void frmMain::Repaint(int index) {
@@ -458,40 +418,30 @@ void frmMain::SetResultCaption(const std::string& text) {
 }
 
 void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
-    const int index = Index(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2");
-    controls_.at(index).backColour = colour;
-    Repaint(index);
+    SetBackColour(ControlOf(shape), colour);
 }
 
 void frmMain::SetShapeVisible(Shape shape, bool visible) {
-    const int index = Index(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2");
-    controls_.at(index).visible = visible;
-    Repaint(index);
+    SetVisible(ControlOf(shape), visible);
 }
 
 void frmMain::SetStrikeLineVisible(bool visible) {
-    const int index = Index("strikeLine");
-    controls_.at(index).visible = visible;
-    Repaint(index);
+    SetVisible(Control::strikeLine, visible);
 }
 
 void frmMain::SetCompareEnabled(bool enabled) {
-    FormControl& button = controls_.at(Index(Control::comCompare));
+    FormControl& button = controls_.at(Control::comCompare);
     button.enabled = enabled;
     EnableWindow(button.window, enabled);
 }
 
 void frmMain::SetDropMode(int box, DropMode mode) {
-    FormControl& control = controls_.at(BoxIndex(box));
-    control.dropMode = mode;
     // Without it the shell shows its no-drop pointer over the box.
-    DragAcceptFiles(control.window, mode == DropMode::Manual);
+    DragAcceptFiles(ControlWindow(lblFile(box)), mode == DropMode::Manual);
 }
 
 void frmMain::SetBoxForeColour(int box, OleColour colour) {
-    FormControl& control = controls_.at(BoxIndex(box));
-    control.foreColour = colour;
-    InvalidateRect(control.window, nullptr, TRUE);
+    SetForeColour(lblFile(box), colour);
 }
 
 void frmMain::SetCompareCaption(const std::string& caption) {
@@ -499,39 +449,35 @@ void frmMain::SetCompareCaption(const std::string& caption) {
 }
 
 void frmMain::SetCloseEnabled(bool enabled) {
-    FormControl& button = controls_.at(Index(Control::ComClose));
+    FormControl& button = controls_.at(Control::ComClose);
     button.enabled = enabled;
     EnableWindow(button.window, enabled);
 }
 
 void frmMain::SetBoxText(int box, const std::string& text) {
-    FormControl& control = controls_.at(BoxIndex(box));
-    control.caption = text;
-    SetWindowTextW(control.window, Widen(text).c_str());
+    SetCaption(lblFile(box), text);
 }
 
 void frmMain::SetBoxBackColour(int box, OleColour colour) {
-    const int index = BoxIndex(box);
-    controls_.at(index).backColour = colour;
-    RefreshBoxBrush(index);
+    SetBackColour(lblFile(box), colour);
 }
 
 // What the layout, language, hover and start-up handlers do to the window.
 
 float frmMain::Left(Control control) const {
-    return controls_.at(Index(control)).place.left;
+    return controls_.at(control).place.left;
 }
 
 float frmMain::Top(Control control) const {
-    return controls_.at(Index(control)).place.top;
+    return controls_.at(control).place.top;
 }
 
 float frmMain::Width(Control control) const {
-    return controls_.at(Index(control)).place.width;
+    return controls_.at(control).place.width;
 }
 
 float frmMain::Height(Control control) const {
-    return controls_.at(Index(control)).place.height;
+    return controls_.at(control).place.height;
 }
 
 void frmMain::SetLeft(Control control, float left) {
@@ -552,19 +498,17 @@ void frmMain::SetHeight(Control control, float height) {
 
 // The old place is repainted too, so a painted control leaves nothing behind.
 void frmMain::MoveEdge(Control control, float LogicalRect::*edge, float value) {
-    const int index = Index(control);
+    const auto index = static_cast<int>(Row(control));
     Repaint(index);
     controls_.at(index).place.*edge = value;
     controls_.at(index).window != nullptr ? PlaceWindow(index) : Repaint(index);
 }
 
 void frmMain::SetCaption(Control control, const std::string& caption) {
-    const int index = Index(control);
+    const auto index = static_cast<int>(Row(control));
     FormControl& target = controls_.at(index);
     switch (target.kind()) {
         case ControlKind::DropBox:
-            SetBoxText(index == BoxIndex(0) ? 0 : 1, caption);
-            break;
         case ControlKind::Button:
         case ControlKind::PictureButton:
             target.caption = caption;
@@ -586,44 +530,43 @@ void frmMain::SetCaption(Control control, const std::string& caption) {
 }
 
 std::string frmMain::Caption(Control control) const {
-    return controls_.at(Index(control)).caption;
+    return controls_.at(control).caption;
 }
 
 void frmMain::SetVisible(Control control, bool visible) {
-    const int index = Index(control);
-    FormControl& target = controls_.at(index);
+    FormControl& target = controls_.at(control);
     target.visible = visible;
     if (target.window != nullptr) {
         ShowWindow(target.window, visible ? SW_SHOWNA : SW_HIDE);
     } else {
-        Repaint(index);
+        Repaint(static_cast<int>(Row(control)));
     }
 }
 
+// A box's window paints itself in its colours; anything else is painted by the window.
 void frmMain::SetForeColour(Control control, OleColour colour) {
-    if (control == Control::lblFile_0 || control == Control::lblFile_1) {
-        SetBoxForeColour(control == Control::lblFile_0 ? 0 : 1, colour);
-        return;
+    FormControl& target = controls_.at(control);
+    target.foreColour = colour;
+    if (target.kind() == ControlKind::DropBox) {
+        InvalidateRect(target.window, nullptr, TRUE);
+    } else {
+        Repaint(static_cast<int>(Row(control)));
     }
-    const int index = Index(control);
-    controls_.at(index).foreColour = colour;
-    Repaint(index);
 }
 
 void frmMain::SetFontUnderline(Control control, bool underline) {
-    const int index = Index(control);
-    controls_.at(index).underline = underline;
-    Repaint(index);
+    controls_.at(control).underline = underline;
+    Repaint(static_cast<int>(Row(control)));
 }
 
 void frmMain::SetBackColour(Control control, OleColour colour) {
-    if (control == Control::lblFile_0 || control == Control::lblFile_1) {
-        SetBoxBackColour(control == Control::lblFile_0 ? 0 : 1, colour);
-        return;
-    }
-    const int index = Index(control);
+    const auto index = static_cast<int>(Row(control));
     controls_.at(index).backColour = colour;
-    Repaint(index);
+    if (controls_.at(index).kind() == ControlKind::DropBox) {
+        RefreshBoxBrush(index);
+    } else {
+        Repaint(index);
+    }
 }
 
 void frmMain::SetTimerEnabled(bool enabled) {
@@ -631,7 +574,7 @@ void frmMain::SetTimerEnabled(bool enabled) {
         return;
     }
     if (enabled) {
-        const FormControl& timer = controls_.at(Index("tmrLang"));
+        const FormControl& timer = controls_.at(Control::tmrLang);
         SetTimer(window_, kHoverTimer, static_cast<UINT>(timer.design->intervalMs), nullptr);
     } else {
         KillTimer(window_, kHoverTimer);
@@ -642,9 +585,12 @@ void frmMain::SetWindowCaption(const std::string& caption) {
     SetWindowTextW(window_, Widen(caption).c_str());
     // A language switch ends here: the picture buttons draw no text, so their window text is
     // only what a screen reader says, in the language now in force.
-    for (const char* name : {"cmdOrder1", "cmdOrder2"}) {
-        if (const auto facts = DescribeControl(name, {}, state_)) {
-            SetWindowTextW(ControlWindow(name), Widen(facts->name).c_str());
+    for (const ControlDesign& design : FrmMainControlDesigns()) {
+        if (design.kind != ControlKind::PictureButton) {
+            continue;
+        }
+        if (const auto facts = DescribeControl(design.id, {}, state_)) {
+            SetWindowTextW(ControlWindow(design.id), Widen(facts->name).c_str());
         }
     }
 }
@@ -672,10 +618,10 @@ NativeWindowHandle frmMain::WindowHandle() const {
     return reinterpret_cast<NativeWindowHandle>(window_);
 }
 
-// Destroying the window runs Form_Unload once (OnDestroy).
+// Closes the window as its title bar does (OnClose).
 void frmMain::Unload() {
     if (window_ != nullptr) {
-        DestroyWindow(window_);
+        OnClose();
     }
 }
 

@@ -3,12 +3,12 @@
 // comparison run and the drop handler, lends them its controls through the view interfaces,
 // and hands every message to a small handler.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/comparison_run.h"
 #include "core/window_state.h"
-#include "intake/file_drop.h"
 #include "window/logic/form_view.h"
 #include "window/logic/frm_main_logic.h"
 #include "window/logic/frm_main_services.h"
@@ -38,9 +38,9 @@ class frmMain final : public FormView, private BoxFileSink {
     frmMainLogic& logic() { return logic_; }
     const FormControls& controls() const { return controls_; }
     const Scale& scale() const { return scale_; }
-    // The real window of a box or button, by its name in the design table.
-    HWND ControlWindow(const std::string& name) const;
-    bool Unloaded() const { return unloaded_; }
+    // The real window of a box, button or opaque label; its child-window ID stands for its id.
+    HWND ControlWindow(Control id) const { return controls_.at(id).window; }
+    bool Unloaded() const { return logic_.Unloaded(); }
     // Files given to a box by a drop, Ctrl+V or the file dialog; taken while it takes drops.
     void FilesGiven(HWND box, const std::vector<std::string>& paths) override;
 
@@ -96,12 +96,10 @@ class frmMain final : public FormView, private BoxFileSink {
     void OnDestroy();
 
     void comCompare_Click();
-    void SwitchLanguage(void (frmMainLogic::*click)());
+    void Control_Click(Control id);
 
-    int Index(Control control) const;
-    int Index(const std::string& name) const;
-    int BoxIndex(int box) const;
-    int HitTest(LPARAM where) const;
+    std::optional<Control> IdOf(HWND child) const;
+    std::optional<Control> HitTest(LPARAM where) const;
     void Repaint(int index);
     void MoveEdge(Control control, float LogicalRect::*edge, float value);
     void PlaceWindow(int index);
@@ -117,12 +115,9 @@ class frmMain final : public FormView, private BoxFileSink {
     HWND window_ = nullptr;
     Win32EventPump pump_;
     ComparisonRun run_;
-    FileDrop fileDrop_;
     frmMainServices services_;
     frmMainLogic logic_;
-    int pressed_ = -1;         // the control a left press began on
-    bool closeAsked_ = false;  // closed from the title bar during a run
-    bool unloaded_ = false;
+    std::optional<Control> pressed_;  // the control a left press began on
 };
 
 }  // namespace duplexa::win32

@@ -16,6 +16,7 @@
 
 namespace {
 
+using duplexa::Control;
 using duplexa::win32::frmMain;
 namespace fs = std::filesystem;
 
@@ -88,10 +89,10 @@ class Shooter {
 };
 
 void Drop(frmMain& form, int box, const std::string& path) {
-    form.FilesGiven(form.ControlWindow(box == 0 ? "lblFile0" : "lblFile1"), {path});
+    form.FilesGiven(form.ControlWindow(duplexa::lblFile(box)), {path});
 }
 
-void Press(frmMain& form, const char* button) {
+void Press(frmMain& form, Control button) {
     SendMessageW(form.ControlWindow(button), BM_CLICK, 0, 0);
 }
 
@@ -107,7 +108,7 @@ void CALLBACK DuringRun(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     frmMain& form = *std::exchange(runningForm, nullptr);
     runningShooter->Save(form, L"8-progress");
-    Press(form, "comCompare");  // Stop
+    Press(form, Control::comCompare);  // Stop
 }
 
 }  // namespace
@@ -142,7 +143,7 @@ int wmain(int argc, wchar_t** argv) {
     // The pointer rests off the windows, so that only the pictures that say so show a highlight.
     SetCursorPos(0, 0);
     Shooter shooter{out};
-    const auto compare = [](frmMain& form) { Press(form, "comCompare"); };
+    const auto compare = [](frmMain& form) { Press(form, Control::comCompare); };
     shooter.Shoot(L"1-start", [](frmMain&) { return true; });
     shooter.Shoot(L"2-dropped", [&](frmMain& form) {
         Drop(form, 0, first);
@@ -178,7 +179,7 @@ int wmain(int argc, wchar_t** argv) {
         return true;
     });
     shooter.Shoot(L"9-side-by-side", [&](frmMain& form) {
-        Press(form, "cmdOrder1");
+        Press(form, Control::cmdOrder1);
         Drop(form, 0, first);
         Drop(form, 1, edited);
         compare(form);
@@ -194,7 +195,7 @@ int wmain(int argc, wchar_t** argv) {
     });
     shooter.Shoot(L"11-hungarian-side-by-side", [&](frmMain& form) {
         form.logic().ApplyLanguage(0);
-        Press(form, "cmdOrder1");
+        Press(form, Control::cmdOrder1);
         Drop(form, 0, first);
         form.logic().lblHomepage_MouseMove();  // the pointer over the link
         return true;

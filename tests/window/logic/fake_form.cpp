@@ -1,6 +1,6 @@
 #include "fake_form.h"
 
-#include "window/logic/control_name.h"
+#include "window/design/frm_main_design.h"
 
 namespace duplexa::test {
 namespace {
@@ -10,7 +10,7 @@ std::string Bool(bool value) {
 }
 
 bool SizesItself(Control c) {
-    return c == Control::lblTitle || c == Control::lblVersion || c == Control::lblLayout;
+    return (FrmMainDesign(c).flags & kAutoSize) != 0;
 }
 
 // Characters, not bytes: "Elrendezés:" is 11 wide.
@@ -24,37 +24,15 @@ float CaptionWidth(const std::string& caption) {
 
 }  // namespace
 
+// Places, sizes and texts as the window is designed.
 FakeForm::FakeForm() {
-    // Left, top, width, height and text as the window is designed.
-    const struct {
-        Control control;
-        float left, top, width, height;
-        const char* text;
-    } design[] = {
-        {Control::lblTitle, 96, 8, 82, 25, "Title text"},
-        {Control::lblVersion, 376, 32, 57, 14, "lblVersion"},
-        {Control::lblHomepage, 328, 52, 105, 17, "www.veltrimo.hu"},
-        {Control::imgLangENG, 390, 4, 21, 20, ""},
-        {Control::imgLangHUN, 414, 4, 21, 20, ""},
-        {Control::imgLangENG_hl, 304, 8, 21, 20, ""},
-        {Control::imgLangHUN_hl, 328, 8, 21, 20, ""},
-        {Control::lblFile_0, 8, 80, 185, 179, "Text1"},
-        {Control::lblFile_1, 280, 80, 185, 177, "Text2"},
-        {Control::frResult, 200, 120, 73, 65, "Frame1"},
-        {Control::comCompare, 200, 216, 73, 41, "Compare"},
-        {Control::lblResult, 16, 270, 441, 21, "lblResult"},
-        {Control::lblLayout, 8, 310, 42, 13, "lblLayout"},
-        {Control::cmdOrder1, 80, 301, 33, 28, ""},
-        {Control::cmdOrder2, 120, 301, 33, 28, ""},
-        {Control::ComClose, 376, 304, 81, 25, "Close"},
-    };
-    for (const auto& d : design) {
-        FakeControl& control = controls[d.control];
-        control.left = d.left;
-        control.top = d.top;
-        control.width = d.width;
-        control.height = d.height;
-        control.caption = d.text;
+    for (const ControlDesign& design : FrmMainControlDesigns()) {
+        FakeControl& control = controls[design.id];
+        control.left = static_cast<float>(design.place.left);
+        control.top = static_cast<float>(design.place.top);
+        control.width = static_cast<float>(design.place.width);
+        control.height = static_cast<float>(design.place.height);
+        control.caption = design.caption != nullptr ? design.caption : "";
     }
 }
 
@@ -170,7 +148,7 @@ std::string FakeForm::Name(Control c) {
     if (c == Control::lblFile_0 || c == Control::lblFile_1) {
         return c == Control::lblFile_0 ? "lblFile(0)" : "lblFile(1)";
     }
-    return ControlName(c);
+    return FrmMainDesign(c).name;
 }
 
 std::string FakeForm::Number(float value) {

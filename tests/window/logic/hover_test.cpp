@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "logic_fixture.h"
-#include "window/logic/maker.h"
+#include "window/design/maker.h"
 
 namespace duplexa {
 namespace {

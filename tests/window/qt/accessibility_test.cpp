@@ -22,6 +22,8 @@
 namespace duplexa {
 namespace {
 
+using enum Control;
+
 // As a screen reader on the bus does: with none, Qt sends no change event at all.
 void SetReaderListening(bool listening) {
     if (QPlatformAccessibility* platform =
@@ -65,8 +67,7 @@ class AccessibilityTest : public testing::Test {
         Child(name)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
     void Drop(int box, const std::string& path) {
-        DropFiles(*form->controls().lblFile.at(static_cast<std::size_t>(box)),
-                  {QString::fromStdString(path)});
+        DropFiles(form->Box(box), {QString::fromStdString(path)});
     }
 
     test::SettingsSandbox settings;
@@ -113,7 +114,7 @@ TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages
             EXPECT_EQ(Child(c.control)->text(QAccessible::Name),
                       QString::fromUtf8(hungarian ? c.hu : c.en));
         }
-        QPushButton& side = *form->controls().cmdOrder1;  // tooltips say the same
+        QPushButton& side = form->control<QPushButton>(cmdOrder1);  // tooltips say the same
         QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), side.mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(&side, &tip);
         EXPECT_EQ(side.toolTip(), Child("cmdOrder1")->text(QAccessible::Name));
@@ -152,7 +153,7 @@ TEST_F(AccessibilityTest, SignIsHiddenUntilAVerdictAndEachVerdictIsAnnouncedOnce
     auto bytes = test::PatternBytes(3000);
     Drop(0, dir.Write("a.bin", bytes));
     Drop(1, dir.Write("b.bin", bytes));
-    form->controls().comCompare->click();
+    form->control<QPushButton>(comCompare).click();
     EXPECT_EQ(sign->role(), QAccessible::Graphic);
     EXPECT_FALSE(sign->state().invisible);
     EXPECT_EQ(sign->text(QAccessible::Name), "Identical");
@@ -160,7 +161,7 @@ TEST_F(AccessibilityTest, SignIsHiddenUntilAVerdictAndEachVerdictIsAnnouncedOnce
 
     bytes[10] ^= 1;
     Drop(1, dir.Write("c.bin", bytes));
-    form->controls().comCompare->click();
+    form->control<QPushButton>(comCompare).click();
     EXPECT_EQ(sign->text(QAccessible::Name), "Different");
     EXPECT_TRUE(heard.back().startsWith("Differ in 1 bytes"));
 }

@@ -22,6 +22,8 @@
 namespace duplexa {
 namespace {
 
+using enum Control;
+
 class BoxInputTest : public testing::Test {
   protected:
     BoxInputTest() : savedLanguage_(currentLanguage) {
@@ -38,7 +40,7 @@ class BoxInputTest : public testing::Test {
         currentLanguage = savedLanguage_;
     }
 
-    DropBox& Box(int box) { return *form->controls().lblFile.at(static_cast<std::size_t>(box)); }
+    DropBox& Box(int box) { return form->Box(box); }
     QFileDialog* Chooser() { return form->findChild<QFileDialog*>(QStringLiteral("chooser")); }
     QPushButton* ChooserButton(QDialogButtonBox::StandardButton which) {
         return Chooser()->findChild<QDialogButtonBox*>()->button(which);
@@ -114,7 +116,7 @@ TEST_F(BoxInputTest, CtrlVAndShiftInsertTakeTheFirstCopiedFileButNotDuringARun) 
         QTest::keyClick(&Box(1), c.key, c.modifier);
         EXPECT_EQ(Box(1).text(), QStringLiteral("first.bin")) << c.format;
     }
-    form->SetDropMode(0, DropMode::None);  // as a run does
+    form->state().isRunning = true;  // as during a run
     QTest::keyClick(&Box(0), Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(&Box(0), Qt::Key_Return);
     EXPECT_TRUE(form->state().filePaths[0].empty());

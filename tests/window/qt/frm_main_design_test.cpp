@@ -25,7 +25,9 @@
 namespace duplexa {
 namespace {
 
-QWidget* Control(const frmMain& form, const char* name) {
+using enum Control;
+
+QWidget* Named(const frmMain& form, const char* name) {
     return form.findChild<QWidget*>(QString::fromLatin1(name));
 }
 
@@ -46,7 +48,7 @@ TEST(FrmMainDesignTest, EveryControlSitsWhereTheDesignPutsIt) {
         {"cmdOrder2", {120, 301, 33, 28}},   {"ComClose", {376, 304, 81, 25}},
     };
     for (const auto& control : design) {
-        const QWidget* widget = Control(form, control.name);
+        const QWidget* widget = Named(form, control.name);
         ASSERT_NE(widget, nullptr) << control.name;
         EXPECT_EQ(widget->geometry(), control.place) << control.name;
     }
@@ -58,29 +60,28 @@ TEST(FrmMainDesignTest, EveryControlSitsWhereTheDesignPutsIt) {
         ASSERT_NE(label, nullptr) << name;
         EXPECT_EQ(label->pos(), place) << name;
     }
-    const frmMainControls& c = form.controls();
-    EXPECT_EQ(c.lblTitle->caption(), QStringLiteral("Title text"));
-    EXPECT_EQ(c.lblFile[0]->text(), QStringLiteral("Text1"));
-    EXPECT_EQ(c.comCompare->text(), QStringLiteral("Compare"));
-    EXPECT_EQ(c.ComClose->text(), QStringLiteral("Close"));
+    EXPECT_EQ(form.control<Label>(lblTitle).caption(), QStringLiteral("Title text"));
+    EXPECT_EQ(form.Box(0).text(), QStringLiteral("Text1"));
+    EXPECT_EQ(form.control<QPushButton>(comCompare).text(), QStringLiteral("Compare"));
+    EXPECT_EQ(form.control<QPushButton>(ComClose).text(), QStringLiteral("Close"));
 
     const struct {
         LineWidget* line;
         QPoint from, to;
         int width;
         OleColour colour;
-    } lines[] = {{c.Line3, {0, 70}, {728, 70}, 1, kSysButtonShadow},
-                 {c.Line2, {0, 295}, {728, 295}, 1, kSysButtonShadow},
-                 {c.Line1, {0, 296}, {472, 296}, 1, kWhite},
-                 {c.strikeLine, {16, 60}, {56, 4}, 4, kRed}};
+    } lines[] = {{&form.control<LineWidget>(Line3), {0, 70}, {728, 70}, 1, kSysButtonShadow},
+                 {&form.control<LineWidget>(Line2), {0, 295}, {728, 295}, 1, kSysButtonShadow},
+                 {&form.control<LineWidget>(Line1), {0, 296}, {472, 296}, 1, kWhite},
+                 {&form.control<LineWidget>(strikeLine), {16, 60}, {56, 4}, 4, kRed}};
     for (const auto& line : lines) {
         EXPECT_EQ(line.line->from(), line.from) << line.line->objectName().toStdString();
         EXPECT_EQ(line.line->to(), line.to);
         EXPECT_EQ(line.line->lineWidth(), line.width);
         EXPECT_EQ(line.line->colour(), line.colour);
     }
-    EXPECT_EQ(c.strikeLine->parentWidget(), c.frResult);
-    EXPECT_EQ(c.sEqual1->parentWidget(), c.frResult);
+    EXPECT_EQ(form.control(strikeLine).parentWidget(), &form.control(frResult));
+    EXPECT_EQ(form.control(sEqual1).parentWidget(), &form.control(frResult));
 }
 
 TEST(FrmMainDesignTest, WindowIsFixedWithoutMinimiseOrMaximise) {
@@ -97,17 +98,16 @@ TEST(FrmMainDesignTest, WindowIsFixedWithoutMinimiseOrMaximise) {
 
 TEST(FrmMainDesignTest, FontsAndColoursOfTheLabels) {
     const frmMain form;
-    const frmMainControls& c = form.controls();
     const struct {
         Label* label;
         const char* family;
         int pixels;
         bool bold;
-    } fonts[] = {{c.lblTitle, "Georgia", 21, false},
-                 {c.Label10, "Arial", 13, true},
-                 {c.lblVersion, "Arial", 11, true},
-                 {c.lblHomepage, "Arial", 11, true},
-                 {c.lblResult, "Arial", 13, true}};
+    } fonts[] = {{&form.control<Label>(lblTitle), "Georgia", 21, false},
+                 {&form.control<Label>(Label10), "Arial", 13, true},
+                 {&form.control<Label>(lblVersion), "Arial", 11, true},
+                 {&form.control<Label>(lblHomepage), "Arial", 11, true},
+                 {&form.control<Label>(lblResult), "Arial", 13, true}};
     for (const auto& expected : fonts) {
         const QFont font = expected.label->font();
         const std::string name = expected.label->objectName().toStdString();
@@ -120,34 +120,38 @@ TEST(FrmMainDesignTest, FontsAndColoursOfTheLabels) {
     const QStringList installed = QFontDatabase::families();
     if (!installed.contains(QStringLiteral("Georgia")) &&
         installed.contains(QStringLiteral("Liberation Serif"))) {
-        EXPECT_EQ(QFontInfo(c.lblTitle->font()).family(), QStringLiteral("Liberation Serif"));
+        EXPECT_EQ(QFontInfo(form.control(lblTitle).font()).family(),
+                  QStringLiteral("Liberation Serif"));
     }
     if (!installed.contains(QStringLiteral("Arial")) &&
         installed.contains(QStringLiteral("Liberation Sans"))) {
-        EXPECT_EQ(QFontInfo(c.lblResult->font()).family(), QStringLiteral("Liberation Sans"));
+        EXPECT_EQ(QFontInfo(form.control(lblResult).font()).family(),
+                  QStringLiteral("Liberation Sans"));
     }
 
-    EXPECT_EQ(c.lblVersion->foreColour(), kSilver);
-    EXPECT_EQ(c.lblTitle->backColour(), kSysWindow);
-    EXPECT_EQ(c.lblHomepage->backColour(), kSysWindow);
-    EXPECT_EQ(c.lblResult->backColour(), kSysButtonFace);
-    EXPECT_EQ(c.Shape3->colour(), kWhite);
-    EXPECT_EQ(c.frResult->backColour(), kSysButtonShadow);  // until start-up
-    EXPECT_EQ(c.lblFile[0]->backColour(), kSysWindow);
-    EXPECT_EQ(c.lblFile[0]->foreColour(), kSysWindowText);
+    EXPECT_EQ(form.control<Label>(lblVersion).foreColour(), kSilver);
+    EXPECT_EQ(form.control<Label>(lblTitle).backColour(), kSysWindow);
+    EXPECT_EQ(form.control<Label>(lblHomepage).backColour(), kSysWindow);
+    EXPECT_EQ(form.control<Label>(lblResult).backColour(), kSysButtonFace);
+    EXPECT_EQ(form.control<ShapeWidget>(Shape3).colour(), kWhite);
+    EXPECT_EQ(form.control<FrameWidget>(frResult).backColour(),
+              kSysButtonShadow);  // until start-up
+    EXPECT_EQ(form.Box(0).backColour(), kSysWindow);
+    EXPECT_EQ(form.Box(0).foreColour(), kSysWindowText);
 }
 
 TEST(FrmMainDesignTest, PicturesAreCompiledIntoTheProgram) {
     const frmMain form;
-    const frmMainControls& c = form.controls();
-    EXPECT_EQ(c.Image1->picture().size(), QSize(64, 64));
-    EXPECT_EQ(c.Image2->picture().size(), QSize(16, 16));
-    for (const ImageBox* flag : {c.imgLangENG, c.imgLangHUN, c.imgLangENG_hl, c.imgLangHUN_hl}) {
+    EXPECT_EQ(form.control<ImageBox>(Image1).picture().size(), QSize(64, 64));
+    EXPECT_EQ(form.control<ImageBox>(Image2).picture().size(), QSize(16, 16));
+    for (const ImageBox* flag :
+         {&form.control<ImageBox>(imgLangENG), &form.control<ImageBox>(imgLangHUN),
+          &form.control<ImageBox>(imgLangENG_hl), &form.control<ImageBox>(imgLangHUN_hl)}) {
         EXPECT_EQ(flag->picture().size(), QSize(21, 20)) << flag->objectName().toStdString();
     }
-    EXPECT_FALSE(c.cmdOrder1->icon().isNull());
-    EXPECT_FALSE(c.cmdOrder2->icon().isNull());
-    EXPECT_TRUE(c.cmdOrder1->text().isEmpty());
+    EXPECT_FALSE(form.control<QPushButton>(cmdOrder1).icon().isNull());
+    EXPECT_FALSE(form.control<QPushButton>(cmdOrder2).icon().isNull());
+    EXPECT_TRUE(form.control<QPushButton>(cmdOrder1).text().isEmpty());
     const QList<QSize> iconSizes = ProgramIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
     EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
@@ -171,7 +175,7 @@ TEST(FrmMainDesignTest, StackingOrderFromBackToFront) {
     EXPECT_EQ(order, expected);
 
     std::vector<QString> sign;
-    for (const QObject* child : form.controls().frResult->children()) {
+    for (const QObject* child : form.control(frResult).children()) {
         sign.push_back(child->objectName());
     }
     EXPECT_EQ(sign, (std::vector<QString>{"strikeLine", "sEqual1", "sEqual2"}));
@@ -179,17 +183,20 @@ TEST(FrmMainDesignTest, StackingOrderFromBackToFront) {
 
 TEST(FrmMainDesignTest, FocusOrder) {
     const frmMain form;
-    const frmMainControls& c = form.controls();
     std::vector<QWidget*> order;
-    QWidget* at = c.comCompare;
+    QWidget* at = &form.control(comCompare);
     do {
         if (at->focusPolicy() & Qt::TabFocus) {
             order.push_back(at);
         }
         at = at->nextInFocusChain();
-    } while (at != c.comCompare);
-    const std::vector<QWidget*> expected = {c.comCompare, c.ComClose,   c.cmdOrder1,
-                                            c.cmdOrder2,  c.lblFile[0], c.lblFile[1]};
+    } while (at != &form.control(comCompare));
+    const std::vector<QWidget*> expected = {&form.control(comCompare),
+                                            &form.control(ComClose),
+                                            &form.control(cmdOrder1),
+                                            &form.control(cmdOrder2),
+                                            &form.Box(0),
+                                            &form.Box(1)};
     EXPECT_EQ(order, expected);
 }
 
@@ -199,7 +206,7 @@ TEST(FrmMainDesignTest, ShapesAndLinesCountAsTheBackground) {
     EXPECT_EQ(form.childAt(300, 70), nullptr);   // the line across the band
     EXPECT_EQ(form.childAt(300, 295), nullptr);  // the separator
     EXPECT_EQ(form.childAt(300, 296), nullptr);
-    EXPECT_EQ(form.childAt(20, 280), form.controls().lblResult);  // a label is no background
+    EXPECT_EQ(form.childAt(20, 280), &form.control(lblResult));  // a label is no background
 }
 
 TEST(FrmMainDesignTest, StartState) {
@@ -208,45 +215,44 @@ TEST(FrmMainDesignTest, StartState) {
     services.settingsKey = settings.Maker();
     frmMain form(std::move(services));
     form.Form_Load();
-    const frmMainControls& c = form.controls();
     const WindowState& state = form.state();
 
-    EXPECT_TRUE(c.sEqual1->isHidden());
-    EXPECT_TRUE(c.sEqual2->isHidden());
-    EXPECT_TRUE(c.strikeLine->isHidden());
-    EXPECT_FALSE(c.comCompare->isEnabled());
-    EXPECT_TRUE(c.ComClose->isEnabled());
-    EXPECT_FALSE(c.tmrLang->isActive());
-    EXPECT_EQ(c.tmrLang->interval(), 100);
-    EXPECT_TRUE(c.lblResult->caption().isEmpty());
+    EXPECT_TRUE(form.control(sEqual1).isHidden());
+    EXPECT_TRUE(form.control(sEqual2).isHidden());
+    EXPECT_TRUE(form.control(strikeLine).isHidden());
+    EXPECT_FALSE(form.control(comCompare).isEnabled());
+    EXPECT_TRUE(form.control(ComClose).isEnabled());
+    EXPECT_FALSE(form.control<QTimer>(tmrLang).isActive());
+    EXPECT_EQ(form.control<QTimer>(tmrLang).interval(), 100);
+    EXPECT_TRUE(form.control<Label>(lblResult).caption().isEmpty());
     EXPECT_FALSE(state.isRunning);
     EXPECT_TRUE(state.promptShown[0] && state.promptShown[1]);
 
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Duplexa"));
-    EXPECT_EQ(c.lblTitle->caption(), QStringLiteral("Duplexa"));
-    EXPECT_EQ(c.lblFile[0]->text(), QStringLiteral("Drag and drop the first file here"));
-    EXPECT_EQ(c.lblFile[1]->text(), QStringLiteral("Drag and drop the second file here"));
-    EXPECT_EQ(c.lblLayout->caption(), QStringLiteral("Layout:"));
-    EXPECT_EQ(c.lblVersion->caption(), QStringLiteral("v1.3.0"));
+    EXPECT_EQ(form.control<Label>(lblTitle).caption(), QStringLiteral("Duplexa"));
+    EXPECT_EQ(form.Box(0).text(), QStringLiteral("Drag and drop the first file here"));
+    EXPECT_EQ(form.Box(1).text(), QStringLiteral("Drag and drop the second file here"));
+    EXPECT_EQ(form.control<Label>(lblLayout).caption(), QStringLiteral("Layout:"));
+    EXPECT_EQ(form.control<Label>(lblVersion).caption(), QStringLiteral("v1.3.0"));
 
     // The right-hand corner keeps to the edge; the pale flags lie hidden over the flags.
-    EXPECT_EQ(c.imgLangHUN->x(), 448);
-    EXPECT_EQ(c.imgLangENG->x(), 424);
-    EXPECT_EQ(c.lblHomepage->x(), 364);
-    EXPECT_EQ(c.lblVersion->x() + c.lblVersion->width(), 473 - 4);
-    EXPECT_EQ(c.imgLangENG_hl->pos(), c.imgLangENG->pos());
-    EXPECT_EQ(c.imgLangHUN_hl->pos(), c.imgLangHUN->pos());
-    EXPECT_TRUE(c.imgLangENG_hl->isHidden());
-    EXPECT_TRUE(c.imgLangHUN_hl->isHidden());
-    EXPECT_EQ(c.lblHomepage->foreColour(), kLinkBlue);
-    EXPECT_EQ(c.frResult->backColour(), form.backColour());
+    EXPECT_EQ(form.control(imgLangHUN).x(), 448);
+    EXPECT_EQ(form.control(imgLangENG).x(), 424);
+    EXPECT_EQ(form.control(lblHomepage).x(), 364);
+    EXPECT_EQ(form.control(lblVersion).x() + form.control(lblVersion).width(), 473 - 4);
+    EXPECT_EQ(form.control(imgLangENG_hl).pos(), form.control(imgLangENG).pos());
+    EXPECT_EQ(form.control(imgLangHUN_hl).pos(), form.control(imgLangHUN).pos());
+    EXPECT_TRUE(form.control(imgLangENG_hl).isHidden());
+    EXPECT_TRUE(form.control(imgLangHUN_hl).isHidden());
+    EXPECT_EQ(form.control<Label>(lblHomepage).foreColour(), kLinkBlue);
+    EXPECT_EQ(form.control<FrameWidget>(frResult).backColour(), form.backColour());
 
     // Stacked until the stored layout is read.
     EXPECT_EQ(state.layoutMode, 2);
-    EXPECT_EQ(c.lblFile[0]->geometry(), QRect(8, 80, 457, 57));
-    EXPECT_EQ(c.lblFile[1]->geometry(), QRect(8, 208, 457, 57));
-    EXPECT_EQ(c.frResult->pos(), QPoint(200, 140));
-    EXPECT_EQ(c.comCompare->pos(), QPoint(16, 152));
+    EXPECT_EQ(form.Box(0).geometry(), QRect(8, 80, 457, 57));
+    EXPECT_EQ(form.Box(1).geometry(), QRect(8, 208, 457, 57));
+    EXPECT_EQ(form.control(frResult).pos(), QPoint(200, 140));
+    EXPECT_EQ(form.control(comCompare).pos(), QPoint(16, 152));
 }
 
 }  // namespace

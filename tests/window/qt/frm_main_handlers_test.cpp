@@ -19,7 +19,7 @@
 #include "settings/registry_common.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
-#include "window/logic/maker.h"
+#include "window/design/maker.h"
 #include "window/qt/auto_size_label.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/centred_placement.h"
@@ -31,6 +31,8 @@
 
 namespace duplexa {
 namespace {
+
+using enum Control;
 
 using test::Bytes;
 
@@ -109,7 +111,6 @@ class FrmMainHandlersTest : public testing::Test {
     FakePointer* pointer = nullptr;
     FakeOpener* opener = nullptr;
     std::unique_ptr<frmMain> form;
-    const frmMainControls& c() const { return form->controls(); }
     int unloads = 0;
 
   private:
@@ -121,9 +122,9 @@ TEST_F(FrmMainHandlersTest, StartsInTheStoredLayoutAndLanguage) {
               0);
     ASSERT_TRUE(modRegistryCommon::SaveLanguageAt(settings.Maker(), 0));
     Start();
-    EXPECT_EQ(c().lblFile[1]->geometry(), QRect(280, 80, 185, 185));
-    EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
-    EXPECT_EQ(c().lblFile[0]->text(), QStringLiteral("Dobd ide az első fájlt"));
+    EXPECT_EQ(form->Box(1).geometry(), QRect(280, 80, 185, 185));
+    EXPECT_EQ(form->control<QPushButton>(ComClose).text(), QStringLiteral("Bezár"));
+    EXPECT_EQ(form->Box(0).text(), QStringLiteral("Dobd ide az első fájlt"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Duplexa"));
 }
 
@@ -139,58 +140,61 @@ TEST_F(FrmMainHandlersTest, TheWindowOpensWithItsFrameCentredOnTheScreen) {
 TEST_F(FrmMainHandlersTest, TheLayoutButtonsFollowTheLayoutLabelAsItSizesItself) {
     Start();
     const auto expectFollowing = [this] {
-        const QFontMetrics metrics(c().lblLayout->font());
-        EXPECT_EQ(c().lblLayout->width(), metrics.horizontalAdvance(c().lblLayout->caption()));
-        EXPECT_EQ(c().cmdOrder1->x(), c().lblLayout->x() + c().lblLayout->width() + 8);
-        EXPECT_EQ(c().cmdOrder2->x(), c().cmdOrder1->x() + 33 + 6);
-        EXPECT_EQ(c().cmdOrder1->y(), 301);
+        const QFontMetrics metrics(form->control(lblLayout).font());
+        EXPECT_EQ(form->control(lblLayout).width(),
+                  metrics.horizontalAdvance(form->control<Label>(lblLayout).caption()));
+        EXPECT_EQ(form->control(cmdOrder1).x(),
+                  form->control(lblLayout).x() + form->control(lblLayout).width() + 8);
+        EXPECT_EQ(form->control(cmdOrder2).x(), form->control(cmdOrder1).x() + 33 + 6);
+        EXPECT_EQ(form->control(cmdOrder1).y(), 301);
     };
     expectFollowing();
-    const int englishWidth = c().lblLayout->width();
+    const int englishWidth = form->control(lblLayout).width();
 
-    MoveTo(*c().imgLangHUN);
-    Click(*c().imgLangHUN_hl);
-    EXPECT_EQ(c().lblLayout->caption(), QStringLiteral("Elrendezés:"));
-    EXPECT_GT(c().lblLayout->width(), englishWidth);
+    MoveTo(form->control(imgLangHUN));
+    Click(form->control(imgLangHUN_hl));
+    EXPECT_EQ(form->control<Label>(lblLayout).caption(), QStringLiteral("Elrendezés:"));
+    EXPECT_GT(form->control(lblLayout).width(), englishWidth);
     expectFollowing();
 }
 
 TEST_F(FrmMainHandlersTest, TheHungarianCompareCaptionBreaksAtItsSpace) {
     Start();
-    EXPECT_EQ(CaptionLines(*c().comCompare), 1);
+    EXPECT_EQ(CaptionLines(form->control<QPushButton>(comCompare)), 1);
     form->logic().ApplyLanguage(0);
-    ASSERT_EQ(c().comCompare->text(), QStringLiteral("Össze- hasonlítás"));
-    EXPECT_EQ(CaptionLines(*c().comCompare), 2);
+    ASSERT_EQ(form->control<QPushButton>(comCompare).text(), QStringLiteral("Össze- hasonlítás"));
+    EXPECT_EQ(CaptionLines(form->control<QPushButton>(comCompare)), 2);
     // Each half fits the button on its own, so the break is at the space and nowhere else.
-    const QFontMetrics metrics(c().comCompare->font());
-    EXPECT_LT(metrics.horizontalAdvance(QStringLiteral("hasonlítás")), c().comCompare->width());
+    const QFontMetrics metrics(form->control(comCompare).font());
+    EXPECT_LT(metrics.horizontalAdvance(QStringLiteral("hasonlítás")),
+              form->control(comCompare).width());
 }
 
 TEST_F(FrmMainHandlersTest, MovesAreTrackedOnTheSpotsAndTheBackgroundButNotOnThePaleFlags) {
     EXPECT_TRUE(form->hasMouseTracking());
-    EXPECT_TRUE(c().imgLangENG->hasMouseTracking());
-    EXPECT_TRUE(c().imgLangHUN->hasMouseTracking());
-    EXPECT_TRUE(c().lblHomepage->hasMouseTracking());
-    EXPECT_FALSE(c().imgLangENG_hl->hasMouseTracking());
-    EXPECT_FALSE(c().imgLangHUN_hl->hasMouseTracking());
+    EXPECT_TRUE(form->control(imgLangENG).hasMouseTracking());
+    EXPECT_TRUE(form->control(imgLangHUN).hasMouseTracking());
+    EXPECT_TRUE(form->control(lblHomepage).hasMouseTracking());
+    EXPECT_FALSE(form->control(imgLangENG_hl).hasMouseTracking());
+    EXPECT_FALSE(form->control(imgLangHUN_hl).hasMouseTracking());
 }
 
 TEST_F(FrmMainHandlersTest, PointerMovesHighlightAFlagUntilTheBackgroundIsReached) {
     Start();
-    MoveTo(*c().imgLangENG);
-    EXPECT_TRUE(c().imgLangENG_hl->isVisible());
-    EXPECT_TRUE(c().tmrLang->isActive());
+    MoveTo(form->control(imgLangENG));
+    EXPECT_TRUE(form->control(imgLangENG_hl).isVisible());
+    EXPECT_TRUE(form->control<QTimer>(tmrLang).isActive());
     // Now the pale flag lies over the flag and takes the moves: nothing changes.
-    QTest::mouseMove(form.get(), c().imgLangENG->geometry().center() + QPoint(2, 1));
-    EXPECT_TRUE(c().imgLangENG_hl->isVisible());
+    QTest::mouseMove(form.get(), form->control(imgLangENG).geometry().center() + QPoint(2, 1));
+    EXPECT_TRUE(form->control(imgLangENG_hl).isVisible());
 
-    MoveTo(*c().imgLangHUN);
-    EXPECT_FALSE(c().imgLangENG_hl->isVisible());
-    EXPECT_TRUE(c().imgLangHUN_hl->isVisible());
+    MoveTo(form->control(imgLangHUN));
+    EXPECT_FALSE(form->control(imgLangENG_hl).isVisible());
+    EXPECT_TRUE(form->control(imgLangHUN_hl).isVisible());
 
     MoveToBackground();
-    EXPECT_FALSE(c().imgLangHUN_hl->isVisible());
-    EXPECT_FALSE(c().tmrLang->isActive());
+    EXPECT_FALSE(form->control(imgLangHUN_hl).isVisible());
+    EXPECT_FALSE(form->control<QTimer>(tmrLang).isActive());
     EXPECT_EQ(form->state().hoverTarget, 0);
 }
 
@@ -199,47 +203,49 @@ TEST_F(FrmMainHandlersTest, LeavingTheWindowClearsAHighlightWhereverThePointerIs
     const QPoint stale = form->frameGeometry().center();  // as Wayland leaves it
     pointer->x = stale.x();
     pointer->y = stale.y();
-    MoveTo(*c().imgLangENG);
-    MoveTo(*c().lblHomepage);  // from one spot to another, not leaving the window
+    MoveTo(form->control(imgLangENG));
+    MoveTo(form->control(lblHomepage));  // from one spot to another, not leaving the window
     ASSERT_EQ(form->state().hoverTarget, 3);
     QTest::mouseMove(form.get(), QPoint(form->width() + 40, 10));
     EXPECT_EQ(form->state().hoverTarget, 0);
-    EXPECT_FALSE(c().lblHomepage->font().underline());
-    EXPECT_FALSE(c().tmrLang->isActive());
+    EXPECT_FALSE(form->control(lblHomepage).font().underline());
+    EXPECT_FALSE(form->control<QTimer>(tmrLang).isActive());
 }
 
 TEST_F(FrmMainHandlersTest, TheLinkStaysLitOverOtherControlsAndOpensTheHomePageOnce) {
     Start();
-    MoveTo(*c().lblHomepage);
-    EXPECT_EQ(c().lblHomepage->foreColour(), kLinkHoverBlue);
-    EXPECT_TRUE(c().lblHomepage->font().underline());
+    MoveTo(form->control(lblHomepage));
+    EXPECT_EQ(form->control<Label>(lblHomepage).foreColour(), kLinkHoverBlue);
+    EXPECT_TRUE(form->control(lblHomepage).font().underline());
 
-    MoveTo(*c().lblFile[0]);  // a control with no move handling
-    MoveTo(*c().lblResult);
+    MoveTo(*&form->Box(0));  // a control with no move handling
+    MoveTo(form->control(lblResult));
     EXPECT_EQ(form->state().hoverTarget, 3);
 
-    MoveTo(*c().lblHomepage);
-    Click(*c().lblHomepage);
+    MoveTo(form->control(lblHomepage));
+    Click(form->control(lblHomepage));
     ASSERT_EQ(opener->opened.size(), 1u);
     EXPECT_EQ(opener->opened[0].first, form->WindowHandle());
     EXPECT_EQ(opener->opened[0].second, kHomepageAddress);
-    EXPECT_TRUE(c().lblHomepage->font().underline()) << "the link keeps its highlight";
+    EXPECT_TRUE(form->control(lblHomepage).font().underline()) << "the link keeps its highlight";
 
     MoveToBackground();
-    EXPECT_EQ(c().lblHomepage->foreColour(), kLinkBlue);
-    EXPECT_FALSE(c().lblHomepage->font().underline());
+    EXPECT_EQ(form->control<Label>(lblHomepage).foreColour(), kLinkBlue);
+    EXPECT_FALSE(form->control(lblHomepage).font().underline());
 }
 
 TEST_F(FrmMainHandlersTest, ADoubleClickOnTheLinkOrAPaleFlagActsOnceAndTheNextClickAgain) {
     Start();
-    MoveTo(*c().lblHomepage);
-    DoubleClick(*c().lblHomepage);
+    MoveTo(form->control(lblHomepage));
+    DoubleClick(form->control(lblHomepage));
     EXPECT_EQ(opener->opened.size(), 1u);
-    Click(*c().lblHomepage);
+    Click(form->control(lblHomepage));
     EXPECT_EQ(opener->opened.size(), 2u);
 
-    for (const auto& [flag, pale] : {std::pair{c().imgLangHUN, c().imgLangHUN_hl},
-                                     std::pair{c().imgLangENG, c().imgLangENG_hl}}) {
+    for (const auto& [flag, pale] :
+         {std::pair{&form->control<ImageBox>(imgLangHUN), &form->control<ImageBox>(imgLangHUN_hl)},
+          std::pair{&form->control<ImageBox>(imgLangENG),
+                    &form->control<ImageBox>(imgLangENG_hl)}}) {
         MoveTo(*flag);
         const QSignalSpy switches(pale, &ImageBox::clicked);
         DoubleClick(*pale);
@@ -250,7 +256,7 @@ TEST_F(FrmMainHandlersTest, ADoubleClickOnTheLinkOrAPaleFlagActsOnceAndTheNextCl
 
 TEST_F(FrmMainHandlersTest, TheTimerClearsAHighlightOnceThePointerReachesTheRightOrBottomEdge) {
     Start();
-    MoveTo(*c().imgLangENG);
+    MoveTo(form->control(imgLangENG));
     const QRect frame = form->frameGeometry();
     const auto tickAt = [this](int x, int y) {
         pointer->x = x;
@@ -261,25 +267,25 @@ TEST_F(FrmMainHandlersTest, TheTimerClearsAHighlightOnceThePointerReachesTheRigh
     EXPECT_TRUE(tickAt(frame.x(), frame.y()));
     EXPECT_TRUE(tickAt(frame.x() + frame.width() - 1, frame.y() + frame.height() - 1));
     EXPECT_FALSE(tickAt(frame.x() + frame.width(), frame.y()));
-    EXPECT_FALSE(c().imgLangENG_hl->isVisible());
-    EXPECT_FALSE(c().tmrLang->isActive());
+    EXPECT_FALSE(form->control(imgLangENG_hl).isVisible());
+    EXPECT_FALSE(form->control<QTimer>(tmrLang).isActive());
 }
 
 TEST_F(FrmMainHandlersTest, APaleFlagsClickStoresTheLanguageAndSwitchesTheWindow) {
     Start();
-    MoveTo(*c().imgLangHUN);
-    Click(*c().imgLangHUN_hl);
+    MoveTo(form->control(imgLangHUN));
+    Click(form->control(imgLangHUN_hl));
     EXPECT_EQ(settings.StoredLanguage(), (Bytes{0x00, 0x00}));
-    EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
-    EXPECT_EQ(c().lblFile[1]->text(), QStringLiteral("Dobd ide az második fájlt"));
-    Click(*c().imgLangENG);  // the flag itself takes no click
-    EXPECT_EQ(c().ComClose->text(), QStringLiteral("Bezár"));
+    EXPECT_EQ(form->control<QPushButton>(ComClose).text(), QStringLiteral("Bezár"));
+    EXPECT_EQ(form->Box(1).text(), QStringLiteral("Dobd ide az második fájlt"));
+    Click(form->control(imgLangENG));  // the flag itself takes no click
+    EXPECT_EQ(form->control<QPushButton>(ComClose).text(), QStringLiteral("Bezár"));
 }
 
 TEST_F(FrmMainHandlersTest, TheLayoutIsStoredOnceWhenTheTitleBarClosesTheWindow) {
     Start();
-    Click(*c().cmdOrder1);
-    EXPECT_EQ(c().lblFile[1]->geometry(), QRect(280, 80, 185, 185));
+    Click(form->control(cmdOrder1));
+    EXPECT_EQ(form->Box(1).geometry(), QRect(280, 80, 185, 185));
     EXPECT_TRUE(form->close());
     EXPECT_EQ(settings.StoredLayout(), (Bytes{0x01, 0x00}));
     EXPECT_EQ(unloads, 1);
@@ -291,9 +297,9 @@ TEST_F(FrmMainHandlersTest, TheLayoutIsStoredOnceWhenTheTitleBarClosesTheWindow)
 
 TEST_F(FrmMainHandlersTest, TheCloseButtonStoresTheLayoutAndEndsTheProgram) {
     Start();
-    Click(*c().cmdOrder1);
+    Click(form->control(cmdOrder1));
     // Close must end the program itself: closing the last window alone would not.
-    EXPECT_EQ(test::RunProgramLoop([this] { c().ComClose->click(); },
+    EXPECT_EQ(test::RunProgramLoop([this] { form->control<QPushButton>(ComClose).click(); },
                                    test::LastWindowClosed::KeepsRunning),
               0);
     EXPECT_TRUE(form->isHidden());
@@ -304,9 +310,9 @@ TEST_F(FrmMainHandlersTest, TheCloseButtonStoresTheLayoutAndEndsTheProgram) {
 TEST_F(FrmMainHandlersTest, ClosingDuringARunStoresTheLayoutOnceTheRunHasStopped) {
     Start();
     test::TempDir dir;
-    DropFiles(*c().lblFile[0], {QString::fromStdString(dir.Sparse("a.bin", 16 << 20))});
-    DropFiles(*c().lblFile[1], {QString::fromStdString(dir.Sparse("b.bin", 16 << 20))});
-    Click(*c().cmdOrder1);
+    DropFiles(*&form->Box(0), {QString::fromStdString(dir.Sparse("a.bin", 16 << 20))});
+    DropFiles(*&form->Box(1), {QString::fromStdString(dir.Sparse("b.bin", 16 << 20))});
+    Click(form->control(cmdOrder1));
 
     const int status = test::RunProgramLoop(
         [this] {
@@ -315,7 +321,7 @@ TEST_F(FrmMainHandlersTest, ClosingDuringARunStoresTheLayoutOnceTheRunHasStopped
                 form->close();  // the title bar's close while the run goes on
                 EXPECT_EQ(settings.StoredLayout(), std::nullopt) << "not before the run has ended";
             });
-            c().comCompare->click();
+            form->control<QPushButton>(comCompare).click();
         },
         test::LastWindowClosed::Quits);
 

@@ -30,6 +30,8 @@
 namespace duplexa {
 namespace {
 
+using enum Control;
+
 constexpr std::int64_t kMiB = 1 << 20;
 
 class FrmMainRunTest : public testing::Test {
@@ -45,8 +47,8 @@ class FrmMainRunTest : public testing::Test {
     SyntheticDropResult Drop(int box, const std::string& path) {
         return DropFiles(Box(box), {QString::fromStdString(path)});
     }
-    DropBox& Box(int box) { return *c.lblFile.at(static_cast<std::size_t>(box)); }
-    QString Result() const { return c.lblResult->caption(); }
+    DropBox& Box(int box) { return form.Box(box); }
+    QString Result() const { return form.control<Label>(lblResult).caption(); }
 
     // Presses Compare; during the first event-loop turn of the run, calls duringRun.
     void CompareWith(const std::function<void()>& duringRun) {
@@ -54,14 +56,14 @@ class FrmMainRunTest : public testing::Test {
         firstTurn.setSingleShot(true);
         QObject::connect(&firstTurn, &QTimer::timeout, duringRun);
         firstTurn.start(0);
-        c.comCompare->click();
+        form.control<QPushButton>(comCompare).click();
     }
 
     void ExpectIdleAfterRun() {
         EXPECT_FALSE(form.state().isRunning);
-        EXPECT_FALSE(c.comCompare->isEnabled());
-        EXPECT_EQ(c.comCompare->text(), QStringLiteral("Compare"));
-        EXPECT_TRUE(c.ComClose->isEnabled());
+        EXPECT_FALSE(form.control(comCompare).isEnabled());
+        EXPECT_EQ(form.control<QPushButton>(comCompare).text(), QStringLiteral("Compare"));
+        EXPECT_TRUE(form.control(ComClose).isEnabled());
         EXPECT_EQ(Box(0).dropMode(), DropMode::Manual);
         EXPECT_EQ(Box(1).dropMode(), DropMode::Manual);
         EXPECT_EQ(Files().FreeFile(), 1);  // both files closed
@@ -69,25 +71,24 @@ class FrmMainRunTest : public testing::Test {
 
     test::TempDir dir;
     frmMain form;
-    const frmMainControls& c = form.controls();
 };
 
 TEST_F(FrmMainRunTest, IdenticalFiles) {
     const auto bytes = test::PatternBytes(3000);
     EXPECT_TRUE(Drop(0, File("a.bin", bytes)).dropAccepted);
-    EXPECT_FALSE(c.comCompare->isEnabled());
+    EXPECT_FALSE(form.control(comCompare).isEnabled());
     Drop(1, File("b.bin", bytes));
     EXPECT_EQ(Box(0).backColour(), kLightGreen);
     EXPECT_EQ(Box(1).backColour(), kLightGreen);
     EXPECT_EQ(Box(1).text(), QStringLiteral("b.bin"));
-    ASSERT_TRUE(c.comCompare->isEnabled());
+    ASSERT_TRUE(form.control(comCompare).isEnabled());
 
-    c.comCompare->click();
+    form.control<QPushButton>(comCompare).click();
     EXPECT_EQ(Result(), QStringLiteral("They are exactly the same."));
-    EXPECT_FALSE(c.sEqual1->isHidden());
-    EXPECT_FALSE(c.sEqual2->isHidden());
-    EXPECT_EQ(c.sEqual1->colour(), kSignGreen);
-    EXPECT_TRUE(c.strikeLine->isHidden());
+    EXPECT_FALSE(form.control(sEqual1).isHidden());
+    EXPECT_FALSE(form.control(sEqual2).isHidden());
+    EXPECT_EQ(form.control<ShapeWidget>(sEqual1).colour(), kSignGreen);
+    EXPECT_TRUE(form.control(strikeLine).isHidden());
     ExpectIdleAfterRun();
 }
 
@@ -98,29 +99,29 @@ TEST_F(FrmMainRunTest, DifferingFilesShowTheCountAndTheStruckSign) {
         bytes[static_cast<std::size_t>(i * 250)] ^= 0x5A;
     }
     Drop(1, File("b.bin", bytes));
-    c.comCompare->click();
+    form.control<QPushButton>(comCompare).click();
     EXPECT_EQ(Result(), QStringLiteral("Differ in 12 bytes of the total 3000 ! (0%)"));
-    EXPECT_FALSE(c.sEqual1->isHidden());
-    EXPECT_EQ(c.sEqual1->colour(), kRed);
-    EXPECT_EQ(c.sEqual2->colour(), kRed);
-    EXPECT_FALSE(c.strikeLine->isHidden());
+    EXPECT_FALSE(form.control(sEqual1).isHidden());
+    EXPECT_EQ(form.control<ShapeWidget>(sEqual1).colour(), kRed);
+    EXPECT_EQ(form.control<ShapeWidget>(sEqual2).colour(), kRed);
+    EXPECT_FALSE(form.control(strikeLine).isHidden());
     ExpectIdleAfterRun();
 
     // The next drop clears the verdict.
     Drop(1, File("c.bin", test::PatternBytes(3000)));
     EXPECT_TRUE(Result().isEmpty());
-    EXPECT_TRUE(c.sEqual1->isHidden());
-    EXPECT_TRUE(c.strikeLine->isHidden());
-    EXPECT_TRUE(c.comCompare->isEnabled());
+    EXPECT_TRUE(form.control(sEqual1).isHidden());
+    EXPECT_TRUE(form.control(strikeLine).isHidden());
+    EXPECT_TRUE(form.control(comCompare).isEnabled());
 }
 
 TEST_F(FrmMainRunTest, SizesDiffer) {
     Drop(0, File("a.bin", test::PatternBytes(3000)));
     Drop(1, File("b.bin", test::PatternBytes(2000)));
-    c.comCompare->click();
+    form.control<QPushButton>(comCompare).click();
     EXPECT_EQ(Result(), QStringLiteral("Different file size!"));
-    EXPECT_FALSE(c.strikeLine->isHidden());
-    EXPECT_EQ(c.sEqual2->colour(), kRed);
+    EXPECT_FALSE(form.control(strikeLine).isHidden());
+    EXPECT_EQ(form.control<ShapeWidget>(sEqual2).colour(), kRed);
     ExpectIdleAfterRun();
 }
 
@@ -129,11 +130,11 @@ TEST_F(FrmMainRunTest, AFileThatGrewPastTheLimitAfterItsDropIsTooBig) {
     const std::string grows = File("b.bin", test::PatternBytes(100));
     Drop(1, grows);
     std::filesystem::resize_file(grows, std::uintmax_t{3} << 30);  // sparse, 3 GiB
-    c.comCompare->click();
+    form.control<QPushButton>(comCompare).click();
     EXPECT_EQ(Result(), QStringLiteral("File is too big."));
     EXPECT_EQ(Box(1).foreColour(), kRed);
     EXPECT_FALSE(Box(0).foreColour() == kRed);
-    EXPECT_TRUE(c.sEqual1->isHidden());
+    EXPECT_TRUE(form.control(sEqual1).isHidden());
     ExpectIdleAfterRun();
 }
 
@@ -149,7 +150,7 @@ TEST_F(FrmMainRunTest, ANameThatIsNotUtf8IsDroppedOpenedAndCompared) {
     EXPECT_EQ(Box(0).text(), QStringLiteral("\uFFFD\uFFFD.bin"));  // shown as best it can be
 
     Drop(1, File("b.bin", bytes));
-    c.comCompare->click();
+    form.control<QPushButton>(comCompare).click();
     EXPECT_EQ(Result(), QStringLiteral("They are exactly the same."));
     ExpectIdleAfterRun();
 }
@@ -160,14 +161,14 @@ TEST_F(FrmMainRunTest, SameFileAndUnusableFileAreTurnedAwayAtTheDrop) {
     Drop(0, path);
     Drop(1, path);
     EXPECT_EQ(Result(), QStringLiteral("They are the same file."));
-    EXPECT_FALSE(c.comCompare->isEnabled());
+    EXPECT_FALSE(form.control(comCompare).isEnabled());
 
     const std::string folder = (dir.path() / "folder").string();
     std::filesystem::create_directory(folder);
     Drop(1, folder);
     EXPECT_EQ(Box(1).backColour(), kRed);
     EXPECT_EQ(Result(), QStringLiteral("File is too big!"));
-    EXPECT_FALSE(c.comCompare->isEnabled());
+    EXPECT_FALSE(form.control(comCompare).isEnabled());
 }
 
 TEST_F(FrmMainRunTest, DuringARunDropsAreRefusedAndStopEndsItAfterTheNextBlock) {
@@ -178,9 +179,9 @@ TEST_F(FrmMainRunTest, DuringARunDropsAreRefusedAndStopEndsItAfterTheNextBlock) 
 
     CompareWith([&] {
         ASSERT_TRUE(form.state().isRunning);
-        EXPECT_EQ(c.comCompare->text(), QStringLiteral("Stop"));
-        EXPECT_TRUE(c.comCompare->isEnabled());
-        EXPECT_FALSE(c.ComClose->isEnabled());
+        EXPECT_EQ(form.control<QPushButton>(comCompare).text(), QStringLiteral("Stop"));
+        EXPECT_TRUE(form.control(comCompare).isEnabled());
+        EXPECT_FALSE(form.control(ComClose).isEnabled());
 
         // Neither a drag nor a drop that arrives anyway reaches the drop handler.
         EXPECT_FALSE(Drop(1, other).enterAccepted);
@@ -192,7 +193,7 @@ TEST_F(FrmMainRunTest, DuringARunDropsAreRefusedAndStopEndsItAfterTheNextBlock) 
         EXPECT_EQ(Box(1).text(), QStringLiteral("b.bin"));
 
         stoppedAfter = form.state().blockStart;
-        QTest::mouseClick(c.comCompare, Qt::LeftButton);  // a real press of Stop
+        QTest::mouseClick(&form.control(comCompare), Qt::LeftButton);  // a real press of Stop
     });
 
     EXPECT_EQ(Result(), QStringLiteral("Cancelled by user."));
@@ -267,7 +268,7 @@ void DestroyedFromOutside(const QWidget& window) {
 TEST_F(FrmMainRunTest, AWindowDestroyedFromOutsideEndsTheProgramAsACloseDoes) {
     int unloads = 0;
     QObject::connect(&form, &frmMain::unloaded, [&] { ++unloads; });
-    DestroyedFromOutside(*c.lblResult);  // not the window: nothing happens
+    DestroyedFromOutside(form.control<Label>(lblResult));  // not the window: nothing happens
     QApplication::processEvents();
     EXPECT_TRUE(form.isVisible());
 

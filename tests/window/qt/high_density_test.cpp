@@ -13,6 +13,8 @@
 namespace duplexa {
 namespace {
 
+using enum Control;
+
 TEST(HighDensity, TheLogoInAScreenshotIsDrawnAtTheScreensRatio) {
     test::SettingsSandbox settings;
     frmMainServices services;
@@ -20,7 +22,7 @@ TEST(HighDensity, TheLogoInAScreenshotIsDrawnAtTheScreensRatio) {
     frmMain form(std::move(services));
     form.Form_Load();
     form.ShowCentred();
-    const QWidget& logo = *form.controls().Image1;
+    const QWidget& logo = form.control(Image1);
     const QImage sharp = form.grab().toImage().copy(QRect(logo.pos() * 2, logo.size() * 2));
     const QImage designed =
         QImage(QStringLiteral(":/pictures/logo.png")).convertToFormat(QImage::Format_RGB32);

@@ -27,7 +27,7 @@ class Win32FormTest : public testing::Test {
     // A started, shown window on the sandbox's settings, at the screen's scaling or another.
     void Open(int dotsPerInch = 0);
     win32::frmMain& form() { return *form_; }
-    HWND Real(const char* name) const { return form_->ControlWindow(name); }
+    HWND Real(Control id) const { return form_->ControlWindow(id); }
 
     // Hands every waiting message on; true when the program was asked to end (with exitCode).
     bool Pump(int* exitCode = nullptr);

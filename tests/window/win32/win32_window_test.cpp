@@ -6,12 +6,14 @@
 #include "runtime/file_table.h"
 #include "win32_form_fixture.h"
 #include "window/design/frm_main_design.h"
+#include "window/design/maker.h"
 #include "window/logic/accessible_facts.h"
-#include "window/logic/maker.h"
 #include "window/win32/wide_text.h"
 
 namespace duplexa::test {
 namespace {
+
+using enum Control;
 
 using win32::Widen;
 
@@ -28,16 +30,17 @@ class Win32WindowTest : public Win32FormTest {
             DropOn(Box(box), {Widen(box == 0 ? first : second)}, middle);
         }
     }
-    HWND Box(int box) const { return Real(box == 0 ? "lblFile0" : "lblFile1"); }
-    void Press(const char* button) { SendMessageW(Real(button), BM_CLICK, 0, 0); }
+    HWND Box(int box) const { return Real(lblFile(box)); }
+    void Press(Control button) { SendMessageW(Real(button), BM_CLICK, 0, 0); }
     // The result line as a screen reader reads it.
-    std::string Result() { return win32::Narrow(TextOf(Real("lblResult"))); }
+    std::string Result() { return win32::Narrow(TextOf(Real(lblResult))); }
     // A point of the result sign, in the window: the upper bar, or the stroke below the bars.
     COLORREF SignPixel(float x, float y) {
-        return PixelAt(form().Left(Control::frResult) + x, form().Top(Control::frResult) + y);
+        return PixelAt(form().Left(frResult) + x, form().Top(frResult) + y);
     }
-    void ExpectPlaceAsHandlersSee(Control control, const char* name) {
-        const RECT place = PlaceOf(Real(name));
+    void ExpectPlaceAsHandlersSee(Control control) {
+        const char* name = FrmMainDesign(control).name;
+        const RECT place = PlaceOf(Real(control));
         EXPECT_EQ(place.left, form().Left(control)) << name;
         EXPECT_EQ(place.top, form().Top(control)) << name;
         EXPECT_EQ(place.right - place.left, form().Width(control)) << name;
@@ -63,32 +66,32 @@ TEST_F(Win32WindowTest, StartsAsDesignedOnRealControls) {
     EXPECT_LE(std::abs((outer.top + outer.bottom) - (work.top + work.bottom)), 1);
 
     const struct {
-        const char* name;
+        Control id;
         const wchar_t* text;
         bool enabled;
     } real[] = {
-        {"lblFile0", L"Drag and drop the first file here", true},
-        {"lblFile1", L"Drag and drop the second file here", true},
-        {"comCompare", L"Compare", false},
-        {"ComClose", L"Close", true},
+        {lblFile_0, L"Drag and drop the first file here", true},
+        {lblFile_1, L"Drag and drop the second file here", true},
+        {comCompare, L"Compare", false},
+        {ComClose, L"Close", true},
     };
     for (const auto& control : real) {
-        EXPECT_EQ(TextOf(Real(control.name)), control.text) << control.name;
-        EXPECT_EQ(IsWindowEnabled(Real(control.name)) != FALSE, control.enabled) << control.name;
+        EXPECT_EQ(TextOf(Real(control.id)), control.text) << Row(control.id);
+        EXPECT_EQ(IsWindowEnabled(Real(control.id)) != FALSE, control.enabled) << Row(control.id);
     }
-    const RECT close = PlaceOf(Real("ComClose"));
+    const RECT close = PlaceOf(Real(ComClose));
     EXPECT_EQ(close.left, 376);
     EXPECT_EQ(close.top, 304);
     EXPECT_EQ(close.right, 376 + 81);
     EXPECT_EQ(close.bottom, 304 + 25);
-    ExpectPlaceAsHandlersSee(Control::lblFile_0, "lblFile0");
-    ExpectPlaceAsHandlersSee(Control::lblFile_1, "lblFile1");
-    ExpectPlaceAsHandlersSee(Control::cmdOrder1, "cmdOrder1");
+    ExpectPlaceAsHandlersSee(lblFile_0);
+    ExpectPlaceAsHandlersSee(lblFile_1);
+    ExpectPlaceAsHandlersSee(cmdOrder1);
 
     // Tab walks the focus order; the disabled Compare is passed over.
     HWND focus = GetNextDlgTabItem(window, nullptr, FALSE);
-    for (const char* name : {"ComClose", "cmdOrder1", "cmdOrder2", "lblFile0", "lblFile1"}) {
-        EXPECT_EQ(focus, Real(name)) << name;
+    for (const Control id : {ComClose, cmdOrder1, cmdOrder2, lblFile_0, lblFile_1}) {
+        EXPECT_EQ(focus, Real(id)) << Row(id);
         focus = GetNextDlgTabItem(window, focus, FALSE);
     }
 
@@ -129,15 +132,14 @@ TEST_F(Win32WindowTest, EachVerdictInBothLanguages) {
         const std::string tag = std::to_string(round++);
         DropBoth(dir.Write("a" + tag + ".bin", bytes), dir.Write("b" + tag + ".bin", c.second));
         EXPECT_EQ(TextOf(Box(1)), Widen("b" + tag + ".bin"));
-        EXPECT_EQ(
-            PixelAt(form().Left(Control::lblFile_0) + 100, form().Top(Control::lblFile_0) + 40),
-            RGB(200, 255, 200));
-        ASSERT_TRUE(IsWindowEnabled(Real("comCompare")));
-        Press("comCompare");
+        EXPECT_EQ(PixelAt(form().Left(lblFile_0) + 100, form().Top(lblFile_0) + 40),
+                  RGB(200, 255, 200));
+        ASSERT_TRUE(IsWindowEnabled(Real(comCompare)));
+        Press(comCompare);
         EXPECT_EQ(Result(), c.result);
         EXPECT_EQ(SignPixel(30, 20), c.bar);
         EXPECT_EQ(SignPixel(20, 55) == kRedPixel, c.struck);
-        EXPECT_EQ(TextOf(Real("comCompare")), L"Compare");
+        EXPECT_EQ(TextOf(Real(comCompare)), L"Compare");
         EXPECT_EQ(Files().FreeFile(), 1);  // both files closed again
     }
 }
@@ -177,10 +179,10 @@ void CALLBACK CancelFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(Win32WindowTest, WithoutAMouseTabMovesOnAndEnterOnABoxOpensTheFileDialog) {
     Open();
-    SetFocus(Real("ComClose"));
-    PostMessageW(Real("ComClose"), WM_KEYDOWN, VK_TAB, 0);
+    SetFocus(Real(ComClose));
+    PostMessageW(Real(ComClose), WM_KEYDOWN, VK_TAB, 0);
     Pump();
-    EXPECT_EQ(GetFocus(), Real("cmdOrder1"));
+    EXPECT_EQ(GetFocus(), Real(cmdOrder1));
 
     SetFocus(Box(0));
     SetTimer(nullptr, 0, 50, CancelFileDialog);
@@ -195,11 +197,11 @@ TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
     const auto bytes = PatternBytes(8 << 20);
     DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", bytes));
     // The press waits in the queue for the run's first turn of the message loop.
-    PostMessageW(Real("comCompare"), BM_CLICK, 0, 0);
-    Press("comCompare");
+    PostMessageW(Real(comCompare), BM_CLICK, 0, 0);
+    Press(comCompare);
     EXPECT_EQ(Result(), "Cancelled by user.");
     EXPECT_FALSE(form().state().isRunning);
-    EXPECT_TRUE(IsWindowEnabled(Real("ComClose")));
+    EXPECT_TRUE(IsWindowEnabled(Real(ComClose)));
     EXPECT_EQ(GetWindowLongW(Box(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, WS_EX_ACCEPTFILES);
 }
 
@@ -209,7 +211,7 @@ TEST_F(Win32WindowTest, ClosingDuringARunStopsItStoresTheLayoutOnceAndEndsWithZe
     DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", bytes));
     HWND window = form().Handle();
     PostMessageW(window, WM_CLOSE, 0, 0);
-    Press("comCompare");
+    Press(comCompare);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(form().Unloaded());
     EXPECT_EQ(sandbox.StoredLayout(), (Bytes{2, 0}));
@@ -228,12 +230,11 @@ TEST_F(Win32WindowTest, HoverFollowsTheRealPointerAndTheTimerClearsItOutsideTheW
         SetCursorPos(at.x, at.y);
     };
     // The link is a static control of its own, and lets the pointer through to the window.
-    pointAt(Control::lblHomepage);
+    pointAt(lblHomepage);
     ASSERT_TRUE(PumpUntil([&] { return form().state().hoverTarget == 3; }));
-    pointAt(Control::imgLangENG);
+    pointAt(imgLangENG);
     ASSERT_TRUE(PumpUntil([&] { return form().state().hoverTarget == 1; }));
-    EXPECT_NE(PixelAt(form().Left(Control::imgLangENG) + 10, form().Top(Control::imgLangENG) + 10),
-              0u);
+    EXPECT_NE(PixelAt(form().Left(imgLangENG) + 10, form().Top(imgLangENG) + 10), 0u);
     // Straight off the window, crossing no background: the next tick notices.
     SetCursorPos(0, 0);
     ASSERT_TRUE(PumpUntil([&] { return form().state().hoverTarget == 0; }));
@@ -241,8 +242,8 @@ TEST_F(Win32WindowTest, HoverFollowsTheRealPointerAndTheTimerClearsItOutsideTheW
 
 TEST_F(Win32WindowTest, TheLinkOpensTheHomePageOncePerDoubleClick) {
     Open();
-    const float x = form().Left(Control::lblHomepage) + 50;
-    const float y = form().Top(Control::lblHomepage) + 8;
+    const float x = form().Left(lblHomepage) + 50;
+    const float y = form().Top(lblHomepage) + 8;
     ClickAt(x, y);
     ClickAt(x, y, 2);
     ASSERT_EQ(opened.size(), 2u);
@@ -252,33 +253,33 @@ TEST_F(Win32WindowTest, TheLinkOpensTheHomePageOncePerDoubleClick) {
 
 TEST_F(Win32WindowTest, CloseStoresTheLayoutInTheRegistryAndARestartReadsItBack) {
     Open();
-    const std::wstring englishName = TextOf(Real("cmdOrder1"));
+    const std::wstring englishName = TextOf(Real(cmdOrder1));
     EXPECT_FALSE(englishName.empty());
-    Press("cmdOrder1");
-    ExpectPlaceAsHandlersSee(Control::lblFile_1, "lblFile1");
-    ExpectPlaceAsHandlersSee(Control::comCompare, "comCompare");
-    const RECT sideBySide = PlaceOf(Real("lblFile1"));
+    Press(cmdOrder1);
+    ExpectPlaceAsHandlersSee(lblFile_1);
+    ExpectPlaceAsHandlersSee(comCompare);
+    const RECT sideBySide = PlaceOf(Real(lblFile_1));
     form().logic().imgLangHUN_hl_Click();
-    Press("ComClose");
+    Press(ComClose);
     int exitCode = -1;
     EXPECT_TRUE(Pump(&exitCode));
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(sandbox.StoredLayout(), (Bytes{1, 0}));
 
     Open();
-    const RECT again = PlaceOf(Real("lblFile1"));
+    const RECT again = PlaceOf(Real(lblFile_1));
     EXPECT_EQ(again.left, sideBySide.left);
     EXPECT_EQ(again.top, sideBySide.top);
-    EXPECT_EQ(TextOf(Real("ComClose")), L"Bezár");
+    EXPECT_EQ(TextOf(Real(ComClose)), L"Bezár");
     // The picture buttons' names for screen readers follow the language too.
-    EXPECT_EQ(win32::Narrow(TextOf(Real("cmdOrder1"))),
-              DescribeControl("cmdOrder1", {}, form().state())->name);
-    EXPECT_NE(TextOf(Real("cmdOrder1")), englishName);
+    EXPECT_EQ(win32::Narrow(TextOf(Real(cmdOrder1))),
+              DescribeControl(cmdOrder1, {}, form().state())->name);
+    EXPECT_NE(TextOf(Real(cmdOrder1)), englishName);
 }
 
 TEST_F(Win32WindowTest, ScaledDisplaysDrawLargerWhileTheHandlersKeepTheirPixels) {
     Open(96);
-    const float versionWidth = form().Width(Control::lblVersion);
+    const float versionWidth = form().Width(lblVersion);
     for (const int dotsPerInch : {120, 144, 192}) {
         SCOPED_TRACE(dotsPerInch);
         Open(dotsPerInch);
@@ -287,13 +288,13 @@ TEST_F(Win32WindowTest, ScaledDisplaysDrawLargerWhileTheHandlersKeepTheirPixels)
         GetClientRect(form().Handle(), &client);
         EXPECT_EQ(client.right, scaled(473));
         EXPECT_EQ(client.bottom, scaled(336));
-        const RECT close = PlaceOf(Real("ComClose"));
+        const RECT close = PlaceOf(Real(ComClose));
         EXPECT_EQ(close.left, scaled(376));
         EXPECT_EQ(close.top, scaled(304));
         // Start-up placed the corner as at 96 dpi, with widths measured in the same pixels.
-        EXPECT_EQ(form().Left(Control::imgLangHUN), 448);
-        EXPECT_EQ(form().Left(Control::lblHomepage), 364);
-        EXPECT_EQ(form().Width(Control::lblVersion), versionWidth);
+        EXPECT_EQ(form().Left(imgLangHUN), 448);
+        EXPECT_EQ(form().Left(lblHomepage), 364);
+        EXPECT_EQ(form().Width(lblVersion), versionWidth);
         EXPECT_EQ(PixelAt(10, 295), GetSysColor(COLOR_BTNSHADOW));
         EXPECT_EQ(PixelAt(300, 20), RGB(255, 255, 255));
     }

@@ -1,0 +1,48 @@
+// Which handler a click, a pointer move or a file for a box concerns.
+
+#include "window/logic/frm_main_logic.h"
+
+namespace duplexa {
+
+void frmMainLogic::Control_Click(Control id) {
+    switch (id) {
+        case Control::cmdOrder1:
+            return cmdOrder1_Click();
+        case Control::cmdOrder2:
+            return cmdOrder2_Click();
+        // Only the pale flags take clicks: they lie over the flags while the pointer is there.
+        case Control::imgLangENG_hl:
+            return imgLangENG_hl_Click();
+        case Control::imgLangHUN_hl:
+            return imgLangHUN_hl_Click();
+        case Control::lblHomepage:
+            return lblHomepage_Click();
+        case Control::ComClose:
+            return ComClose_Click();
+        default:
+            return;
+    }
+}
+
+void frmMainLogic::Control_MouseMove(Control id) {
+    switch (id) {
+        case Control::imgLangENG:
+            return imgLangENG_MouseMove();
+        case Control::imgLangHUN:
+            return imgLangHUN_MouseMove();
+        case Control::lblHomepage:
+            return lblHomepage_MouseMove();
+        default:
+            return;
+    }
+}
+
+bool frmMainLogic::lblFile_FilesGiven(int box, const std::vector<std::string>& paths) {
+    if (!TakesFiles() || paths.empty() || paths.front().empty()) {
+        return false;
+    }
+    fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(box), paths);
+    return true;
+}
+
+}  // namespace duplexa
