@@ -55,7 +55,6 @@ class frmMainLogic {
     // nor a list without a file (false, nothing changes).
     bool TakesFiles() const { return !state_.isRunning; }
     bool lblFile_FilesGiven(int box, const std::vector<std::string>& paths);
-    FileDrop& fileDrop() { return fileDrop_; }
 
     // Start-up and shutdown.
     void Form_Load();
