@@ -15,7 +15,8 @@ export SOURCE_DATE_EPOCH
 endif
 
 .PHONY: all deps deps-windows deps-package build run screenshots test test-sanitize test-windows \
-	windows screenshots-windows format-check bench install package check-install check-reproducible clean
+	windows screenshots-windows format-check bench install package check-install \
+	check-reproducible clean
 
 all: build
 

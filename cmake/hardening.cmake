@@ -31,9 +31,10 @@ find_program(DUPLEXA_DPKG_BUILDFLAGS dpkg-buildflags)
 if(DUPLEXA_DPKG_BUILDFLAGS)
     # Debian's policy, with every hardening feature; the optimisation and debug information stay
     # the build type's, and the path map is the one above.
+    set(options "hardening=+all reproducible=-fixfilepath,-fixdebugpath")
     foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
         execute_process(
-            COMMAND ${CMAKE_COMMAND} -E env "DEB_BUILD_MAINT_OPTIONS=hardening=+all reproducible=-fixfilepath,-fixdebugpath"
+            COMMAND ${CMAKE_COMMAND} -E env "DEB_BUILD_MAINT_OPTIONS=${options}"
                     "DEB_CXXFLAGS_MAINT_STRIP=-g -O2" ${DUPLEXA_DPKG_BUILDFLAGS} --get ${kind}
             OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
         separate_arguments(duplexa_${kind} UNIX_COMMAND "${flags}")

@@ -16,15 +16,14 @@ artefacts=(
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 commit=$(git -C "$root" rev-parse HEAD)
-targets=$(printf '%s\n' "${artefacts[@]}" | cut -d'|' -f1 | sort -u | tr '\n' ' ')
+mapfile -t targets < <(printf '%s\n' "${artefacts[@]}" | cut -d'|' -f1 | sort -u)
 # Folders of different names and depths, so a build path that leaks into an artefact shows.
 clones=("$work/one/duplexa" "$work/the-second-build/src/duplexa")
 for clone in "${clones[@]}"; do
-    echo "== build $targets in ${clone#"$work"/}"
+    echo "== make ${targets[*]} in ${clone#"$work"/}"
     git clone -q "$root" "$clone"
     git -C "$clone" checkout -q --detach "$commit"
-    # shellcheck disable=SC2086 # one word per target
-    make -C "$clone" --no-print-directory $targets CMAKE_FLAGS=-DBUILD_TESTING=OFF \
+    make -C "$clone" --no-print-directory "${targets[@]}" CMAKE_FLAGS=-DBUILD_TESTING=OFF \
         >"$clone.log" 2>&1 || { tail -n 40 "$clone.log"; exit 1; }
 done
 
@@ -33,7 +32,6 @@ for row in "${artefacts[@]}"; do
     pattern=${row#*|}
     files=()
     for clone in "${clones[@]}"; do
-        # shellcheck disable=SC2206 # the pattern names one file
         found=("$clone"/$pattern)
         [[ -f ${found[0]} ]] || { echo "no $pattern in ${clone#"$work"/}" >&2; exit 1; }
         files+=("${found[0]}")
