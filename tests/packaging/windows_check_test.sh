@@ -16,7 +16,7 @@ clear_bits() {
         dd of=program.exe bs=1 seek=$((pe + $1)) conv=notrunc status=none
 }
 characteristics=22 dll_characteristics=94
-# expected exit status | what goes wrong | how, run beside the copy
+# expected exit status | what goes wrong | how, run beside the copy of the program
 cases=(
     "0|nothing|true"
     "1|the image cannot move|clear_bits $dll_characteristics 0x40"
@@ -27,17 +27,6 @@ cases=(
     "1|it is no program|echo text >program.exe"
 )
 
-failed=0
-for row in "${cases[@]}"; do
-    IFS='|' read -r expected what how <<<"$row"
-    cp "$program" "$work/program.exe"
-    (cd "$work" && eval "$how") || { echo "could not set up: $what"; failed=1; continue; }
-    "$check" "$work/program.exe" >"$work/messages" 2>&1
-    got=$?
-    if [[ $got -ne $expected ]]; then
-        echo "FAILED when $what: exit status $got, expected $expected"
-        cat "$work/messages"
-        failed=1
-    fi
-done
-exit $failed
+mkdir "$work/good" && cp "$program" "$work/good/program.exe" || exit 1
+source "$(dirname "$0")/break_each.sh"
+break_each "$check" "$work/case/program.exe"
