@@ -5,9 +5,18 @@ WIN_BUILD  ?= build-windows
 WIN32_BUILD ?= build-windows-x86
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
+# Further options for every configure step, e.g. -DBUILD_TESTING=OFF.
+CMAKE_FLAGS ?=
+# One commit builds to the same bytes: whatever a build stamps with a time (the package's
+# archives, the window's compiled-in pictures) takes the last commit's, unless it is set already.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
 
 .PHONY: all deps deps-windows deps-package build run screenshots test test-sanitize test-windows \
-	windows screenshots-windows format-check bench install package check-install clean
+	windows screenshots-windows format-check bench install package check-install \
+	check-reproducible clean
 
 all: build
 
@@ -15,7 +24,7 @@ deps:
 	@scripts/install-deps.sh native
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -24,7 +33,7 @@ test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 $(SAN_BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDUPLEXA_SANITIZE=ON
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDUPLEXA_SANITIZE=ON $(CMAKE_FLAGS)
 
 test-sanitize: deps $(SAN_BUILD)/CMakeCache.txt
 	cmake --build $(SAN_BUILD) -j $(JOBS)
@@ -64,14 +73,19 @@ package: build deps-package
 check-install: build deps-package
 	scripts/check-install.sh $(BUILD)
 
+# Builds the last commit twice, in fresh clones in two folders, and compares the package and the
+# Windows programs byte for byte.
+check-reproducible:
+	scripts/check-reproducible.sh
+
 # Cross build of everything but the Qt window (the Win32 window instead), tested under Wine.
 $(WIN_BUILD)/CMakeCache.txt: | deps-windows
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DCMAKE_BUILD_TYPE=Release -DDUPLEXA_WITH_WINDOW=OFF
+		-DCMAKE_BUILD_TYPE=Release -DDUPLEXA_WITH_WINDOW=OFF $(CMAKE_FLAGS)
 
 $(WIN32_BUILD)/CMakeCache.txt: | deps-windows
 	cmake -S . -B $(WIN32_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
-		-DCMAKE_BUILD_TYPE=Release -DDUPLEXA_WITH_WINDOW=OFF
+		-DCMAKE_BUILD_TYPE=Release -DDUPLEXA_WITH_WINDOW=OFF $(CMAKE_FLAGS)
 
 # The Windows program for 64-bit and 32-bit Windows, each one self-contained .exe.
 windows: deps-windows $(WIN_BUILD)/CMakeCache.txt $(WIN32_BUILD)/CMakeCache.txt

@@ -11,8 +11,8 @@ native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-
         libxcb1-dev xvfb xauth fonts-liberation2 bc time python3)
 windows=(cmake make googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
          fonts-liberation2 imagemagick)
-# Building the Debian package and checking it and the installed files.
-package=(cmake make dpkg-dev file gzip lintian desktop-file-utils appstream python3)
+# Building the Debian package and checking it and the installed files (devscripts: hardening-check).
+package=(cmake make dpkg-dev file gzip lintian devscripts desktop-file-utils appstream python3)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;
