@@ -15,7 +15,7 @@ struct FileHandle {
 };
 
 // Opens an existing regular file for reading only. Folders, FIFOs, devices and sockets are
-// refused without blocking. The path is UTF-8.
+// refused without blocking, and so is a path with a NUL inside. The path is UTF-8.
 std::optional<FileHandle> OpenForReading(const std::string& path);
 
 std::optional<std::int64_t> SizeOf(FileHandle file);

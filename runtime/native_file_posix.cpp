@@ -11,7 +11,9 @@ namespace duplexa::native {
 std::optional<FileHandle> OpenForReading(const std::string& path) {
     // Look before opening: opening some devices has side effects, and a FIFO would block.
     struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    // The system's calls end a name at a NUL: with one inside, another file would open.
+    if (path.empty() || path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0 ||
+        !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
     // O_NONBLOCK guards the race where the path is swapped for a FIFO after the stat.

@@ -33,7 +33,8 @@ std::wstring Widen(const std::string& utf8) {
 
 std::optional<FileHandle> OpenForReading(const std::string& path) {
     const std::wstring wide = Widen(path);
-    if (wide.empty()) {
+    // The system's calls end a name at a NUL: with one inside, another file would open.
+    if (wide.empty() || wide.find(L'\0') != std::wstring::npos) {
         return std::nullopt;
     }
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder fails to open, as it should.
