@@ -80,7 +80,7 @@ void ComparisonRun::CompareBlocks() {
     // start no longer fits the 32-bit field.
     const std::int64_t size = state_.firstSize;
     if (size == 0) {
-        if (FilesEndAt(0)) {
+        if (FilesHeldStill(0)) {
             ShowVerdict();  // two empty files: nothing to read, nothing differs
         }
         return;
@@ -120,21 +120,24 @@ void ComparisonRun::CompareBlocks() {
             break;
         }
     }
-    if (FilesEndAt(size)) {
+    if (FilesHeldStill(size)) {
         ShowVerdict();
     }
 }
 
-bool ComparisonRun::FilesEndAt(std::int64_t size) {
-    const bool firstEnds = files_.EndsAt(state_.firstFileNo, size);
-    const bool secondEnds = files_.EndsAt(state_.secondFileNo, size);
-    if (firstEnds && secondEnds) {
+bool ComparisonRun::FilesHeldStill(std::int64_t size) {
+    // A rewrite in place keeps the length: only the stamp taken at the open tells.
+    const bool firstStill =
+        files_.EndsAt(state_.firstFileNo, size) && files_.Unchanged(state_.firstFileNo);
+    const bool secondStill =
+        files_.EndsAt(state_.secondFileNo, size) && files_.Unchanged(state_.secondFileNo);
+    if (firstStill && secondStill) {
         return true;
     }
-    if (!firstEnds) {
+    if (!firstStill) {
         view_.SetBoxForeColour(0, kRed);
     }
-    if (!secondEnds) {
+    if (!secondStill) {
         view_.SetBoxForeColour(1, kRed);
     }
     ShowResult(state_, view_, TXT_READ_FAILED);

@@ -38,9 +38,10 @@ class ComparisonRun {
     void RunComparison();
     void OpenAndCompare();
     void CompareBlocks();
-    // A file that grew, shrank or misreported its length since it was measured gets no verdict:
-    // its box turns red and the run says the file cannot be read.
-    bool FilesEndAt(std::int64_t size);
+    // A file that grew, shrank or misreported its length since it was measured, or was written
+    // or touched since it was opened, gets no verdict: its box turns red and the run says the
+    // file cannot be read.
+    bool FilesHeldStill(std::int64_t size);
     void ShowReadFailure(int box);
     void ShowVerdict();
     void FinalSteps();

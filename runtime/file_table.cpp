@@ -34,7 +34,12 @@ bool FileTable::Open(int fileNo, const std::string& path) {
     if (!handle) {
         return false;
     }
-    open_[static_cast<std::size_t>(fileNo)] = handle;
+    const auto stamp = native::StampOf(*handle);
+    if (!stamp) {
+        native::Close(*handle);
+        return false;
+    }
+    open_[static_cast<std::size_t>(fileNo)] = OpenFile{*handle, *stamp};
     return true;
 }
 
@@ -71,6 +76,11 @@ bool FileTable::EndsAt(int fileNo, std::int64_t length) const {
     return native::ReadAt(*handle, from, probe, sizeof probe) == expected;
 }
 
+bool FileTable::Unchanged(int fileNo) const {
+    const OpenFile* file = Find(fileNo);
+    return file != nullptr && native::StampOf(file->handle) == file->stamp;
+}
+
 std::optional<MappedWindow> FileTable::Map(int fileNo, std::int64_t position,
                                            std::size_t size) const {
     const auto handle = Get(fileNo);
@@ -92,7 +102,7 @@ void FileTable::Close(int fileNo) {
     }
     auto& slot = open_[static_cast<std::size_t>(fileNo)];
     if (slot) {
-        native::Close(*slot);
+        native::Close(slot->handle);
         slot.reset();
     }
 }
@@ -102,10 +112,15 @@ bool FileTable::IsOpen(int fileNo) const {
 }
 
 std::optional<native::FileHandle> FileTable::Get(int fileNo) const {
-    if (!InRange(fileNo)) {
-        return std::nullopt;
+    const OpenFile* file = Find(fileNo);
+    return file != nullptr ? std::optional(file->handle) : std::nullopt;
+}
+
+const FileTable::OpenFile* FileTable::Find(int fileNo) const {
+    if (!InRange(fileNo) || !open_[static_cast<std::size_t>(fileNo)]) {
+        return nullptr;
     }
-    return open_[static_cast<std::size_t>(fileNo)];
+    return &*open_[static_cast<std::size_t>(fileNo)];
 }
 
 FileTable& Files() {

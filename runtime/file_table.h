@@ -40,6 +40,10 @@ class FileTable {
     // pseudo-files that report a length of 0 but hold data.
     bool EndsAt(int fileNo, std::int64_t length) const;
 
+    // True when the file is still as it was when it was opened: neither written, cut nor
+    // touched since (see native::FileStamp). Catches changes that keep the length.
+    bool Unchanged(int fileNo) const;
+
     // Maps size bytes from the 1-based position, which must start a MappedWindow::kAlignment
     // stretch; empty when the number is not open or the system refuses.
     std::optional<MappedWindow> Map(int fileNo, std::int64_t position, std::size_t size) const;
@@ -52,9 +56,15 @@ class FileTable {
     bool IsOpen(int fileNo) const;
 
   private:
-    std::optional<native::FileHandle> Get(int fileNo) const;
+    struct OpenFile {
+        native::FileHandle handle;
+        native::FileStamp stamp;  // as it was opened
+    };
 
-    std::array<std::optional<native::FileHandle>, kLastNumber + 1> open_{};
+    std::optional<native::FileHandle> Get(int fileNo) const;
+    const OpenFile* Find(int fileNo) const;  // null when the number is not open
+
+    std::array<std::optional<OpenFile>, kLastNumber + 1> open_{};
 };
 
 // The program's one table of open files.

@@ -20,6 +20,20 @@ std::optional<FileHandle> OpenForReading(const std::string& path);
 
 std::optional<std::int64_t> SizeOf(FileHandle file);
 
+// Which file an open file is and when it last changed: device and inode, size, modification and
+// change time on POSIX; volume serial, file index, size and last write time on Windows. A file
+// written, cut or touched since has another stamp.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t index = 0;
+    std::int64_t size = 0;
+    std::int64_t modified = 0;  // in the system's own units
+    std::int64_t changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::optional<FileStamp> StampOf(FileHandle file);
+
 // Reads up to size bytes at a 0-based offset, retrying partial reads; returns the number of
 // bytes read (less than size only at end of file), or -1 on an error.
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size);

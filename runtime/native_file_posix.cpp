@@ -43,6 +43,20 @@ std::optional<std::int64_t> SizeOf(FileHandle file) {
     return static_cast<std::int64_t>(info.st_size);
 }
 
+std::optional<FileStamp> StampOf(FileHandle file) {
+    struct stat info {};
+    if (::fstat(static_cast<int>(file.value), &info) != 0) {
+        return std::nullopt;
+    }
+    const auto nanoseconds = [](const timespec& at) {
+        return static_cast<std::int64_t>(at.tv_sec) * 1000000000 + at.tv_nsec;
+    };
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev),
+                     static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
+                     nanoseconds(info.st_ctim)};
+}
+
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {

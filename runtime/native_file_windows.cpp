@@ -59,6 +59,21 @@ std::optional<std::int64_t> SizeOf(FileHandle file) {
     return static_cast<std::int64_t>(size.QuadPart);
 }
 
+std::optional<FileStamp> StampOf(FileHandle file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(AsHandle(file), &info)) {
+        return std::nullopt;
+    }
+    const auto join = [](DWORD high, DWORD low) {
+        return static_cast<std::uint64_t>(high) << 32 | low;
+    };
+    const auto lastWrite =
+        join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+    return FileStamp{info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow),
+                     static_cast<std::int64_t>(join(info.nFileSizeHigh, info.nFileSizeLow)),
+                     static_cast<std::int64_t>(lastWrite), 0};
+}
+
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
