@@ -1,6 +1,7 @@
 #include "core/comparison_run.h"
 
 #include <algorithm>
+#include <new>
 
 #include "core/block_comparer.h"
 #include "core/show_result.h"
@@ -31,7 +32,14 @@ void ComparisonRun::RunComparison() {
     view_.SetCloseEnabled(false);
     ShowResult(state_, view_, TXT_WORKING);
     if (!state_.filePaths[0].empty() && !state_.filePaths[1].empty()) {
-        OpenAndCompare();
+        try {
+            OpenAndCompare();
+        } catch (const std::bad_alloc&) {
+            // The block buffers (or the helper's) could not be had. What was had goes first, so
+            // the message finds room.
+            ReleaseBuffers();
+            ShowResult(state_, view_, TXT_NO_MEMORY);
+        }
     }
     FinalSteps();
 }
@@ -167,13 +175,17 @@ void ComparisonRun::ShowVerdict() {
     ShowResult(state_, view_, ComposeDifferent(state_.diffCount, state_.firstSize, percent));
 }
 
+void ComparisonRun::ReleaseBuffers() {
+    BlockBuffer().swap(state_.firstBlock);  // release, not just empty
+    BlockBuffer().swap(state_.secondBlock);
+}
+
 void ComparisonRun::FinalSteps() {
     files_.Close(state_.firstFileNo);
     files_.Close(state_.secondFileNo);
     state_.firstFileNo = 0;
     state_.secondFileNo = 0;
-    BlockBuffer().swap(state_.firstBlock);  // release, not just empty
-    BlockBuffer().swap(state_.secondBlock);
+    ReleaseBuffers();
     state_.firstSize = 0;
     state_.diffCount = 0;
     view_.SetDropMode(0, DropMode::Manual);

@@ -28,7 +28,8 @@ class ComparisonRun {
           method_(method),
           processors_(processors) {}
 
-    // Starts a run, or asks the run in progress to stop after its current block.
+    // Starts a run, or asks the run in progress to stop after its current block. A run that
+    // cannot get the memory it needs says so and ends like any other.
     void comCompare_Click();
 
     // The length of an open file as a signed 32-bit number; false (and -1) when unreadable.
@@ -44,6 +45,7 @@ class ComparisonRun {
     bool FilesHeldStill(std::int64_t size);
     void ShowReadFailure(int box);
     void ShowVerdict();
+    void ReleaseBuffers();
     void FinalSteps();
 
     WindowState& state_;
