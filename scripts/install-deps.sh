@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that has everything configures without touching the network.
-# Usage: scripts/install-deps.sh [native|windows|package]
+# Usage: scripts/install-deps.sh [native|windows|package|fuzz]
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
@@ -14,12 +14,15 @@ windows=(cmake make googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine
          fonts-liberation2 imagemagick)
 # Building the Debian package and checking it and the installed files.
 package=(cmake make dpkg-dev file gzip lintian desktop-file-utils appstream python3)
+# libFuzzer comes with clang's runtime libraries.
+fuzz=(cmake make clang-14 libclang-rt-14-dev libgtest-dev googletest)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;
     windows) wanted=("${windows[@]}") ;;
     package) wanted=("${package[@]}") ;;
-    *) echo "usage: $0 [native|windows|package]" >&2; exit 2 ;;
+    fuzz) wanted=("${fuzz[@]}") ;;
+    *) echo "usage: $0 [native|windows|package|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()
