@@ -75,23 +75,23 @@ void ComparisonRun::OpenAndCompare() {
         ShowResult(state_, view_, TXT_SIZE_DIFFERS);
         return;
     }
-    CompareBlocks();
+    // Checked once the blocks' mappings are gone: what a mapping brought in may hide the end.
+    if (CompareBlocks() && FilesHeldStill(state_.firstSize)) {
+        ShowVerdict();  // two empty files too: nothing to read, nothing differs
+    }
 }
 
 static_assert(BlockComparer::kWindow % ComparisonRun::kBlockSize == 0,
               "a block never crosses a window");
 
-void ComparisonRun::CompareBlocks() {
+bool ComparisonRun::CompareBlocks() {
     state_.diffCount = 0;
     state_.blockStart = 1;
     // Positions are 64-bit here: after the last block of a file near 2 GiB the next block
     // start no longer fits the 32-bit field.
     const std::int64_t size = state_.firstSize;
     if (size == 0) {
-        if (FilesHeldStill(0)) {
-            ShowVerdict();  // two empty files: nothing to read, nothing differs
-        }
-        return;
+        return true;
     }
     files_.HintSequential(state_.firstFileNo);
     files_.HintSequential(state_.secondFileNo);
@@ -107,12 +107,12 @@ void ComparisonRun::CompareBlocks() {
         const auto outcome = comparer.Compare(blockStart, lengthFrom(blockStart));
         if (outcome.failedBox >= 0) {
             ShowReadFailure(outcome.failedBox);
-            return;
+            return false;
         }
         state_.diffCount += static_cast<std::int32_t>(outcome.differences);
         if (!state_.keepRunning) {
             ShowResult(state_, view_, TXT_CANCELLED);
-            return;
+            return false;
         }
         const std::int64_t nextStart = blockStart + kBlockSize;
         if (nextStart <= size) {
@@ -125,11 +125,8 @@ void ComparisonRun::CompareBlocks() {
         pump_.RunPendingEvents();
         blockStart = nextStart;
         if (blockStart > size) {
-            break;
+            return true;
         }
-    }
-    if (FilesHeldStill(size)) {
-        ShowVerdict();
     }
 }
 

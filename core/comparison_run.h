@@ -38,7 +38,8 @@ class ComparisonRun {
   private:
     void RunComparison();
     void OpenAndCompare();
-    void CompareBlocks();
+    // False when it ended in a read failure or a cancellation, which it has shown.
+    bool CompareBlocks();
     // A file that grew, shrank or misreported its length since it was measured, or was written
     // or touched since it was opened, gets no verdict: its box turns red and the run says the
     // file cannot be read.

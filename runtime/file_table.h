@@ -37,7 +37,8 @@ class FileTable {
 
     // True when the file still ends exactly at length bytes: its last byte is there and a read
     // past it returns nothing. Catches files that grew or shrank since they were measured, and
-    // pseudo-files that report a length of 0 but hold data.
+    // pseudo-files that report a length of 0 but hold data. Call it once no mapping of the
+    // file's last page is left.
     bool EndsAt(int fileNo, std::int64_t length) const;
 
     // True when the file is still as it was when it was opened: neither written, cut nor

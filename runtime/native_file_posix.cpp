@@ -76,6 +76,18 @@ std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, 
     return static_cast<std::int64_t>(done);
 }
 
+void ForgetCached(FileHandle file, std::int64_t offset) {
+#ifdef POSIX_FADV_DONTNEED
+    // Only whole pages are dropped, so the stretch starts at its page.
+    const auto page = static_cast<std::int64_t>(::sysconf(_SC_PAGESIZE));
+    ::posix_fadvise(static_cast<int>(file.value), static_cast<off_t>(offset - offset % page), 0,
+                    POSIX_FADV_DONTNEED);
+#else
+    (void)file;
+    (void)offset;
+#endif
+}
+
 void AdviseSequential(FileHandle file) {
 #ifdef POSIX_FADV_SEQUENTIAL
     ::posix_fadvise(static_cast<int>(file.value), 0, 0, POSIX_FADV_SEQUENTIAL);

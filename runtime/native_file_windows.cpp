@@ -100,6 +100,10 @@ std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, 
     return static_cast<std::int64_t>(done);
 }
 
+void ForgetCached(FileHandle, std::int64_t) {
+    // Nothing maps files here, so what is cached came from reads, which met the true end.
+}
+
 void AdviseSequential(FileHandle) {
     // FILE_FLAG_SEQUENTIAL_SCAN at open time already says so.
 }
