@@ -1,7 +1,7 @@
 #pragma once
-// The files a file manager put on the clipboard, read from the clipboard's text. Only local
-// files count: other hosts, web addresses and malformed entries are skipped (see
-// LocalPathOfFileUri, which drops read as well).
+// The files a file manager put on the clipboard, read from the clipboard's text. Each entry is
+// read by LocalPathOfFileUri, as a dragged address is: only local files count; other hosts, web
+// addresses and malformed entries are skipped.
 
 #include <string>
 #include <string_view>

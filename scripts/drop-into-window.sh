@@ -18,18 +18,7 @@ fi
 [[ $# -eq 3 ]] || { sed -n '2,8p' "$0" >&2; exit 2; }
 out=$1 first=$2 second=$3
 
-missing=()
-for pkg in python3-gi gir1.2-gtk-3.0 openbox xvfb xauth xdotool imagemagick; do
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo=()
-    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-deps.sh" drag
 
 work=$(mktemp -d)
 pids=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that has everything configures without touching the network.
-# Usage: scripts/install-deps.sh [native|windows|package|fuzz]
+# Usage: scripts/install-deps.sh [native|windows|package|fuzz|drag]
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
@@ -16,13 +16,16 @@ windows=(cmake make googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine
 package=(cmake make dpkg-dev file gzip lintian desktop-file-utils appstream python3)
 # libFuzzer comes with clang's runtime libraries.
 fuzz=(cmake make clang-14 libclang-rt-14-dev libgtest-dev googletest)
+# scripts/drop-into-window.sh: a GTK drag source, a window manager, the pointer and a picture.
+drag=(python3-gi gir1.2-gtk-3.0 openbox xvfb xauth xdotool imagemagick)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;
     windows) wanted=("${windows[@]}") ;;
     package) wanted=("${package[@]}") ;;
     fuzz) wanted=("${fuzz[@]}") ;;
-    *) echo "usage: $0 [native|windows|package|fuzz]" >&2; exit 2 ;;
+    drag) wanted=("${drag[@]}") ;;
+    *) echo "usage: $0 [native|windows|package|fuzz|drag]" >&2; exit 2 ;;
 esac
 
 missing=()
