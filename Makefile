@@ -3,6 +3,8 @@ BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
 WIN_BUILD  ?= build-windows
 WIN32_BUILD ?= build-windows-x86
+THREAD_BUILD ?= build-thread
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 # Further options for every configure step, e.g. -DBUILD_TESTING=OFF.
@@ -14,9 +16,9 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-.PHONY: all deps deps-windows deps-package build run screenshots test test-sanitize test-windows \
-	windows screenshots-windows format-check bench install package check-install \
-	check-reproducible clean
+.PHONY: all deps deps-windows deps-package deps-fuzz build run screenshots test test-sanitize \
+	test-thread test-windows fuzz windows screenshots-windows format-check bench install package \
+	check-install check-reproducible clean
 
 all: build
 
@@ -39,6 +41,29 @@ test-sanitize: deps $(SAN_BUILD)/CMakeCache.txt
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The Qt-free libraries and their tests under ThreadSanitizer (Qt itself is not built for it).
+# Without the randomised layout: this sanitizer's fixed memory map may clash with it.
+$(THREAD_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(THREAD_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDUPLEXA_THREAD_SANITIZE=ON \
+		-DDUPLEXA_WITH_WINDOW=OFF $(CMAKE_FLAGS)
+
+test-thread: deps $(THREAD_BUILD)/CMakeCache.txt
+	cmake --build $(THREAD_BUILD) -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 setarch $$(uname -m) -R \
+		ctest --test-dir $(THREAD_BUILD) --output-on-failure -j $(JOBS)
+
+deps-fuzz:
+	@scripts/install-deps.sh fuzz
+
+# Each fuzz target a fixed number of runs under ASan and UBSan (FUZZ_TIMES multiplies them).
+$(FUZZ_BUILD)/CMakeCache.txt: | deps-fuzz
+	CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDUPLEXA_FUZZ=ON \
+		-DDUPLEXA_WITH_WINDOW=OFF $(CMAKE_FLAGS)
+
+fuzz: deps-fuzz $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) --target duplexa-fuzz -j $(JOBS)
+	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(or $(FUZZ_TIMES),1)
 
 # The window needs a display; without one, say so before building anything.
 run:
@@ -113,4 +138,4 @@ bench: build
 	scripts/bench.sh $(BUILD)/bench/duplexa-bench
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(WIN_BUILD) $(WIN32_BUILD) dist/windows
+	rm -rf $(BUILD) $(SAN_BUILD) $(THREAD_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WIN32_BUILD) dist/windows

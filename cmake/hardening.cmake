@@ -2,7 +2,7 @@
 # so two builds of one commit in different folders give the same bytes.
 # Sanitizer builds switch hardening off: fortified libc calls hide errors from the sanitizers'
 # own checks, and fortifying needs optimisation, which Debug builds lack.
-if(DUPLEXA_SANITIZE)
+if(DUPLEXA_SANITIZE OR DUPLEXA_THREAD_SANITIZE OR DUPLEXA_FUZZ)
     set(duplexa_harden_default OFF)
 else()
     set(duplexa_harden_default ON)
