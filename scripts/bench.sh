@@ -88,14 +88,12 @@ row() {
 
 report() {
     local label=$1 b=$2
-    local t_cat t_cmp t_cmpl t_dup t_map t_read t_one
+    local t_cat t_cmp t_cmpl t_dup t_one
     warm
     t_cat=$(median "cat '$dir/a' '$dir/$b' > /dev/null")
     t_cmp=$(median "cmp '$dir/a' '$dir/$b'")
     t_cmpl=$(median "cmp -l '$dir/a' '$dir/$b' | wc -l")
     t_dup=$(median "'$bench' '$dir/a' '$dir/$b'")
-    t_map=$(median "'$bench' --mapping '$dir/a' '$dir/$b'")
-    t_read=$(median "'$bench' --reading '$dir/a' '$dir/$b'")
     t_one=$(median "'$bench' --one-thread '$dir/a' '$dir/$b'")
     echo
     echo "== $label pair (${mib} MiB each) from the page cache, medians of $runs =="
@@ -104,8 +102,6 @@ report() {
     row "cmp A B" "$t_cmp"
     row "cmp -l A B | wc -l" "$t_cmpl"
     row "duplexa-bench A B" "$t_dup"
-    row "duplexa-bench --mapping A B" "$t_map"
-    row "duplexa-bench --reading A B" "$t_read"
     row "duplexa-bench --one-thread A B" "$t_one"
     ratios "duplexa-bench / cat:" "$t_dup" "$t_cat"
     ratios "duplexa-bench / cmp:" "$t_dup" "$t_cmp"
@@ -144,12 +140,10 @@ peak() { /usr/bin/time -f '%M' "$bench" "$@" 2>&1 >/dev/null | tail -n 1; }
 warm
 empty_kib=$(peak "$dir/empty1" "$dir/empty2")
 full_kib=$(peak "$dir/a" "$dir/same")
-map_kib=$(peak --mapping "$dir/a" "$dir/same")
 big_kib=$(peak "$dir/big1" "$dir/big2")
 echo
 echo "== Peak memory (max RSS), above an empty run of ${empty_kib} KiB =="
 echo "${mib} MiB pair:                 $((full_kib - empty_kib)) KiB"
-echo "${mib} MiB pair, --mapping:      $((map_kib - empty_kib)) KiB"
 echo "2 GiB - 1 pair (sparse):       $((big_kib - empty_kib)) KiB"
 
 # ---- The run inside the real window -------------------------------------------------------
