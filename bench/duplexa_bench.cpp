@@ -3,8 +3,7 @@
 // everything but the result line; with --window the real window plays it (duplexa-window-bench
 // beside this program, started in its place, so that a headless run does not pay for loading the
 // window's libraries).
-// --mapping and --reading hold the comparison to one way of getting at the bytes instead of
-// the quicker of the two; --one-thread compares every block on one thread, without the helper.
+// --one-thread compares every block on one thread, without the helper.
 
 #include <unistd.h>
 
@@ -57,18 +56,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot start %s: the window is not built\n", window.c_str());
         return 1;
     }
-    auto method = duplexa::ReadMethod::Quickest;
     unsigned processors = std::thread::hardware_concurrency();
-    if (argc == 4 && std::string(argv[1]) == "--mapping") {
-        method = duplexa::ReadMethod::Mapping;
-    } else if (argc == 4 && std::string(argv[1]) == "--reading") {
-        method = duplexa::ReadMethod::Reading;
-    } else if (argc == 4 && std::string(argv[1]) == "--one-thread") {
+    if (argc == 4 && std::string(argv[1]) == "--one-thread") {
         processors = 1;
     } else if (argc != 3) {
-        std::fprintf(stderr,
-                     "usage: %s [--window | --mapping | --reading | --one-thread] FILE1 FILE2\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s [--window | --one-thread] FILE1 FILE2\n", argv[0]);
         return 2;
     }
     duplexa::currentLanguage = 1;
@@ -76,7 +68,7 @@ int main(int argc, char** argv) {
     state.filePaths = {argv[argc - 2], argv[argc - 1]};
     DiscardingView view;
     IdlePump pump;
-    duplexa::ComparisonRun run(state, view, pump, duplexa::Files(), method, processors);
+    duplexa::ComparisonRun run(state, view, pump, duplexa::Files(), processors);
 
     const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();

@@ -1,15 +1,12 @@
 #pragma once
 // Byte buffers for file blocks. They start on a page boundary: the system copies file data
 // out of its page-aligned cache much faster into an aligned destination (about a third faster
-// here than into malloc's 16-byte-offset blocks). Their pages are brought in all at once, which
-// saved about 2.5 ms of every run's start here.
+// here than into malloc's 16-byte-offset blocks).
 
 #include <cstddef>
 #include <cstdint>
 #include <new>
 #include <vector>
-
-#include "runtime/fresh_pages.h"
 
 namespace duplexa {
 
@@ -23,9 +20,7 @@ struct PageAlignedAllocator {
     PageAlignedAllocator(const PageAlignedAllocator<U>&) noexcept {}
 
     T* allocate(std::size_t count) {
-        auto* start = static_cast<T*>(::operator new(count * sizeof(T), kAlignment));
-        native::BringInPages(start, count * sizeof(T));
-        return start;
+        return static_cast<T*>(::operator new(count * sizeof(T), kAlignment));
     }
     void deallocate(T* pointer, std::size_t) noexcept { ::operator delete(pointer, kAlignment); }
 

@@ -1,6 +1,5 @@
 #include "core/comparison_run.h"
 
-#include <algorithm>
 #include <new>
 
 #include "core/block_comparer.h"
@@ -75,14 +74,11 @@ void ComparisonRun::OpenAndCompare() {
         ShowResult(state_, view_, TXT_SIZE_DIFFERS);
         return;
     }
-    // Checked once the blocks' mappings are gone: what a mapping brought in may hide the end.
+    // Checked once no thread of the run reads any more.
     if (CompareBlocks() && FilesHeldStill(state_.firstSize)) {
         ShowVerdict();  // two empty files too: nothing to read, nothing differs
     }
 }
-
-static_assert(BlockComparer::kWindow % ComparisonRun::kBlockSize == 0,
-              "a block never crosses a window");
 
 bool ComparisonRun::CompareBlocks() {
     state_.diffCount = 0;
@@ -95,16 +91,12 @@ bool ComparisonRun::CompareBlocks() {
     }
     files_.HintSequential(state_.firstFileNo);
     files_.HintSequential(state_.secondFileNo);
-    BlockComparer comparer(files_, {state_.firstFileNo, state_.secondFileNo}, size, method_,
+    BlockComparer comparer(files_, {state_.firstFileNo, state_.secondFileNo}, size,
                            {&state_.firstBlock, &state_.secondBlock}, processors_);
-    const auto lengthFrom = [size](std::int64_t start) {
-        return static_cast<std::size_t>(std::min(kBlockSize, size - start + 1));
-    };
-
-    std::int64_t blockStart = 1;
-    while (true) {
+    for (std::int64_t blockStart = 1; blockStart <= size; blockStart += kBlockSize) {
         state_.blockStart = static_cast<std::int32_t>(blockStart);
-        const auto outcome = comparer.Compare(blockStart, lengthFrom(blockStart));
+        // After a Stop pressed in the last turn this block is still compared.
+        const auto outcome = comparer.CompareNext();
         if (outcome.failedBox >= 0) {
             ShowReadFailure(outcome.failedBox);
             return false;
@@ -114,20 +106,11 @@ bool ComparisonRun::CompareBlocks() {
             ShowResult(state_, view_, TXT_CANCELLED);
             return false;
         }
-        const std::int64_t nextStart = blockStart + kBlockSize;
-        if (nextStart <= size) {
-            // The helper reads on through the progress line and the event turn. Even after a
-            // Stop pressed in that turn the next block is compared, so the work is never lost.
-            comparer.Prepare(nextStart, lengthFrom(nextStart));
-        }
         const double percent = static_cast<double>(blockStart) / static_cast<double>(size) * 100.0;
         ShowResult(state_, view_, ComposeProgress(percent, state_.diffCount));
-        pump_.RunPendingEvents();
-        blockStart = nextStart;
-        if (blockStart > size) {
-            return true;
-        }
+        pump_.RunPendingEvents();  // the helper reads on meanwhile
     }
+    return true;
 }
 
 bool ComparisonRun::FilesHeldStill(std::int64_t size) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <thread>
 
-#include "core/method_chooser.h"
+#include "core/block_comparer.h"
 #include "core/run_view.h"
 #include "core/window_state.h"
 #include "runtime/event_pump.h"
@@ -15,18 +15,12 @@ namespace duplexa {
 
 class ComparisonRun {
   public:
-    static constexpr std::int64_t kBlockSize = 0x100000;
+    static constexpr std::int64_t kBlockSize = BlockComparer::kBlockSize;
 
     // With fewer than 2 processors each block is compared on the window's thread alone.
     ComparisonRun(WindowState& state, RunView& view, EventPump& pump, FileTable& files,
-                  ReadMethod method = ReadMethod::Quickest,
                   unsigned processors = std::thread::hardware_concurrency())
-        : state_(state),
-          view_(view),
-          pump_(pump),
-          files_(files),
-          method_(method),
-          processors_(processors) {}
+        : state_(state), view_(view), pump_(pump), files_(files), processors_(processors) {}
 
     // Starts a run, or asks the run in progress to stop after its current block. A run that
     // cannot get the memory it needs says so and ends like any other.
@@ -53,7 +47,6 @@ class ComparisonRun {
     RunView& view_;
     EventPump& pump_;
     FileTable& files_;
-    ReadMethod method_;
     unsigned processors_;
 };
 

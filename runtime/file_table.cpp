@@ -84,15 +84,6 @@ bool FileTable::Unchanged(int fileNo) const {
     return file != nullptr && native::StampOf(file->handle) == file->stamp;
 }
 
-std::optional<MappedWindow> FileTable::Map(int fileNo, std::int64_t position,
-                                           std::size_t size) const {
-    const auto handle = Get(fileNo);
-    if (!handle || position < 1) {
-        return std::nullopt;
-    }
-    return MappedWindow::Map(*handle, position - 1, size);
-}
-
 void FileTable::HintSequential(int fileNo) const {
     if (const auto handle = Get(fileNo)) {
         native::AdviseSequential(*handle);

@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 
-#include "runtime/mapped_window.h"
 #include "runtime/native_file.h"
 
 namespace duplexa {
@@ -37,17 +36,12 @@ class FileTable {
 
     // True when the file still ends exactly at length bytes: its last byte is there and a read
     // past it returns nothing. Catches files that grew or shrank since they were measured, and
-    // pseudo-files that report a length of 0 but hold data. Call it once no mapping of the
-    // file's last page is left.
+    // pseudo-files that report a length of 0 but hold data.
     bool EndsAt(int fileNo, std::int64_t length) const;
 
     // True when the file is still as it was when it was opened: neither written, cut nor
     // touched since (see native::FileStamp). Catches changes that keep the length.
     bool Unchanged(int fileNo) const;
-
-    // Maps size bytes from the 1-based position, which must start a MappedWindow::kAlignment
-    // stretch; empty when the number is not open or the system refuses.
-    std::optional<MappedWindow> Map(int fileNo, std::int64_t position, std::size_t size) const;
 
     void HintSequential(int fileNo) const;
 

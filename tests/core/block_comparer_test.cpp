@@ -22,13 +22,15 @@ constexpr std::size_t kBlock = 1048576;
 class BlockComparerTest : public ::testing::Test {
   protected:
     void Open(const std::vector<std::uint8_t>& first, const std::vector<std::uint8_t>& second) {
+        files.Close(1);
+        files.Close(2);
         paths = {dir.Write("first.bin", first), dir.Write("second.bin", second)};
         ASSERT_TRUE(files.Open(1, paths[0]));
         ASSERT_TRUE(files.Open(2, paths[1]));
         size = static_cast<std::int64_t>(first.size());
     }
-    BlockComparer Comparer(ReadMethod method, unsigned processors) {
-        return BlockComparer(files, {1, 2}, size, method, {&buffers[0], &buffers[1]}, processors);
+    BlockComparer Comparer(unsigned processors) {
+        return BlockComparer(files, {1, 2}, size, {&buffers[0], &buffers[1]}, processors);
     }
 
     test::TempDir dir;
@@ -38,11 +40,11 @@ class BlockComparerTest : public ::testing::Test {
     std::int64_t size = 0;
 };
 
-TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnEveryPath) {
-    // Random data with differing runs of every length from 1 to 600, across window edges and
-    // into a last window that is not full, whose block does not split into equal halves. With
-    // two processors each block is counted in two halves at once.
-    const std::size_t length = 2 * BlockComparer::kWindow + 3 * kBlock / 2 + 12345;
+TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnOneThreadAndTwo) {
+    // Random data with differing runs of every length from 1 to 600, across slice and block
+    // edges and into a last block that is not full. With two threads, which of them takes on
+    // a block depends on how fast each goes.
+    const std::size_t length = 2 * BlockComparer::kAhead * kBlock + 3 * kBlock / 2 + 12345;
     const auto first = test::PatternBytes(length, 5);
     auto second = first;
     std::mt19937 random(7);
@@ -57,96 +59,75 @@ TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnEveryPath) {
         expected += first[i] != second[i] ? 1 : 0;
     }
     Open(first, second);
-    for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading, ReadMethod::Quickest}) {
-        for (const unsigned processors : {1u, 2u}) {
-            SCOPED_TRACE(testing::Message()
-                         << "method " << static_cast<int>(method) << ", " << processors);
-            auto comparer = Comparer(method, processors);
-            EXPECT_EQ(comparer.SplitsBlocks(), processors > 1);
-            std::size_t counted = 0;
-            for (std::size_t at = 0; at < length; at += kBlock) {
-                const auto outcome = comparer.Compare(static_cast<std::int64_t>(at) + 1,
-                                                      std::min(kBlock, length - at));
-                ASSERT_EQ(outcome.failedBox, -1);
-                counted += outcome.differences;
-                if (const std::size_t next = at + kBlock; next < length) {
-                    // As the run does before its event turn.
-                    comparer.Prepare(static_cast<std::int64_t>(next) + 1,
-                                     std::min(kBlock, length - next));
-                }
-            }
-            EXPECT_EQ(counted, expected);
+    for (const unsigned processors : {1u, 2u}) {
+        SCOPED_TRACE(testing::Message() << processors << " processors");
+        auto comparer = Comparer(processors);
+        EXPECT_EQ(comparer.HasHelper(), processors > 1);
+        std::size_t counted = 0;
+        for (std::size_t at = 0; at < length; at += kBlock) {
+            const auto outcome = comparer.CompareNext();
+            ASSERT_EQ(outcome.failedBox, -1);
+            counted += outcome.differences;
         }
+        EXPECT_EQ(counted, expected);
     }
+    Open(test::PatternBytes(kBlock), test::PatternBytes(kBlock));
+    EXPECT_FALSE(Comparer(2).HasHelper()) << "one block is not shared";
 }
 
-TEST_F(BlockComparerTest, AFileCutShortUnderTheComparisonNamesItsBox) {
-    // Cuts inside the window already mapped (its pages go away under the mapping) and before the
-    // next window is mapped (entering its pages ahead fails, the compare must still notice); on
-    // the read path each read comes up short. Windows are two blocks long. Cuts in a block's
-    // second half are met by the helper where there is one; when both halves fail, the first
-    // half's box is named, as one thread reading from the block's start finds.
-    struct Cut {
-        std::size_t blocksBefore;  // compared whole before the cut
+TEST_F(BlockComparerTest, AFileCutShortUnderTheComparisonNamesItsBoxAtTheBlockItCuts) {
+    // After the first block the threads have read at most kAhead blocks more, so a cut in the
+    // block after those is met by a read. Within a block one thread reads a slice of the first
+    // file, then of the second: the file cut in the earlier slice is named, the first when both
+    // are cut in the same slice.
+    constexpr std::size_t kCut = (BlockComparer::kAhead + 2) * kBlock;
+    constexpr std::size_t kAll = kCut + 2 * kBlock;
+    constexpr std::size_t kSlice = BlockComparer::kSlice;
+    const struct {
         std::array<std::size_t, 2> kept;
         int failedBox;
-    };
-    constexpr std::size_t kAll = 3 * kBlock;
-    constexpr std::size_t kHalf = kBlock / 2;
-    const Cut cuts[] = {{1, {kBlock + 10, kAll}, 0},
-                        {1, {kAll, kBlock + 10}, 1},
-                        {1, {kBlock + kHalf + 10, kAll}, 0},
-                        {1, {kAll, kBlock + kHalf + 10}, 1},
-                        {1, {kBlock + kHalf + 10, kBlock + 10}, 1},
-                        {2, {kBlock + 10, kAll}, 0},
-                        {2, {kAll, kBlock + 10}, 1},
-                        {2, {2 * kBlock + 4097, kAll}, 0},
-                        {2, {kAll, 2 * kBlock + 4097}, 1},
-                        {2, {2 * kBlock + kHalf + 4097, kAll}, 0},
-                        {2, {kAll, 2 * kBlock + kHalf + 4097}, 1}};
-    for (const Cut& cut : cuts) {
-        for (const auto method : {ReadMethod::Mapping, ReadMethod::Reading}) {
-            for (const unsigned processors : {1u, 2u}) {
-                SCOPED_TRACE(testing::Message()
-                             << cut.blocksBefore << " blocks, kept " << cut.kept[0] << " and "
-                             << cut.kept[1] << ", method " << static_cast<int>(method) << ", "
-                             << processors << " processors");
-                files.Close(1);
-                files.Close(2);
-                Open(test::PatternBytes(kAll), test::PatternBytes(kAll));
-                auto comparer = Comparer(method, processors);
-                for (std::size_t block = 0; block < cut.blocksBefore; ++block) {
-                    ASSERT_EQ(
-                        comparer.Compare(static_cast<std::int64_t>(block * kBlock) + 1, kBlock)
-                            .failedBox,
-                        -1);
-                }
-                std::filesystem::resize_file(paths[0], cut.kept[0]);
-                std::filesystem::resize_file(paths[1], cut.kept[1]);
-                const auto next = static_cast<std::int64_t>(cut.blocksBefore * kBlock) + 1;
-                EXPECT_EQ(comparer.Compare(next, kBlock).failedBox, cut.failedBox);
+    } cuts[] = {{{kCut, kAll}, 0},
+                {{kAll, kCut + 10}, 1},
+                {{kCut + kSlice + 10, kAll}, 0},
+                {{kAll, kCut + kBlock - 1}, 1},
+                {{kCut + 10, kCut + 4097}, 0},
+                {{kCut + kSlice + 10, kCut + 10}, 1}};
+    const auto bytes = test::PatternBytes(kAll);
+    for (const auto& cut : cuts) {
+        for (const unsigned processors : {1u, 2u}) {
+            SCOPED_TRACE(testing::Message() << "kept " << cut.kept[0] << " and " << cut.kept[1]
+                                            << ", " << processors << " processors");
+            Open(bytes, bytes);
+            auto comparer = Comparer(processors);
+            ASSERT_EQ(comparer.CompareNext().failedBox, -1);
+            std::filesystem::resize_file(paths[0], cut.kept[0]);
+            std::filesystem::resize_file(paths[1], cut.kept[1]);
+            for (std::size_t block = 1; block < kCut / kBlock; ++block) {
+                ASSERT_EQ(comparer.CompareNext().failedBox, -1) << "block " << block;
             }
+            EXPECT_EQ(comparer.CompareNext().failedBox, cut.failedBox);
         }
     }
 }
 
 // Sanitizers need room to map their own bookkeeping, which this test takes away.
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
-TEST_F(BlockComparerTest, WhereNoSecondThreadCanBeStartedOneThreadComparesTheBlock) {
+TEST_F(BlockComparerTest, WhereNoSecondThreadCanBeStartedOneThreadComparesTheBlocks) {
     // A process at its memory limit cannot map a new thread's stack; the run goes on without
     // the helper instead of ending. A child started afresh holds no stacks of earlier threads.
-    auto second = test::PatternBytes(kBlock);
-    second[kBlock - 1] ^= 1;
-    Open(test::PatternBytes(kBlock), second);
+    auto second = test::PatternBytes(2 * kBlock);
+    second[2 * kBlock - 1] ^= 1;
+    Open(test::PatternBytes(2 * kBlock), second);
     const auto compareUnderALimit = [this] {
         std::size_t pages = 0;
         std::ifstream("/proc/self/statm") >> pages;
         const auto room = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + 4 * kBlock);
         const rlimit limit{room, room};
         ::setrlimit(RLIMIT_AS, &limit);
-        auto comparer = Comparer(ReadMethod::Reading, 2);
-        const auto outcome = comparer.Compare(1, kBlock);
-        std::_Exit(!comparer.SplitsBlocks() && outcome.differences == 1 ? 0 : 1);
+        auto comparer = Comparer(2);
+        const std::size_t differences =
+            comparer.CompareNext().differences + comparer.CompareNext().differences;
+        std::_Exit(!comparer.HasHelper() && differences == 1 ? 0 : 1);
     };
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(compareUnderALimit(), testing::ExitedWithCode(0), "");

@@ -72,8 +72,7 @@ TEST(NoMemory, ARunWithoutItsBuffersSaysSoAndEndsLikeAnyOther) {
         test::ScriptedPump pump;
         FileTable files;
         gFailIn = c.failing;
-        ComparisonRun(state, view, pump, files, ReadMethod::Quickest, c.processors)
-            .comCompare_Click();
+        ComparisonRun(state, view, pump, files, c.processors).comCompare_Click();
         EXPECT_EQ(gFailIn, 0) << "the allocation was made";
         EXPECT_EQ(view.ResultCaptions(),
                   (std::vector<std::string>{"Working...", "Not enough memory."}));
@@ -87,8 +86,7 @@ TEST(NoMemory, ARunWithoutItsBuffersSaysSoAndEndsLikeAnyOther) {
         EXPECT_EQ(state.firstBlock.capacity() + state.secondBlock.capacity(), 0u);
 
         // Memory back: the next run goes through.
-        ComparisonRun(state, view, pump, files, ReadMethod::Quickest, c.processors)
-            .comCompare_Click();
+        ComparisonRun(state, view, pump, files, c.processors).comCompare_Click();
         EXPECT_EQ(view.resultCaption, "They are exactly the same.");
     }
     currentLanguage = savedLanguage;

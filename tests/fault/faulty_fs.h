@@ -1,7 +1,7 @@
 #pragma once
 // A file system of made-up files that go wrong on purpose: reads that fail, sizes that lie or
 // change, slow reads. A child process serves it through FUSE, so runs meet the faults through
-// the system's real file calls, with its page cache and mappings.
+// the system's real file calls, with its page cache.
 
 #include <sys/types.h>
 
