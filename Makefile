@@ -134,9 +134,12 @@ check-windows-installer: windows-installer
 	WINEARCH=win32 scripts/check-windows-installer.sh dist/windows/duplexa-*-setup.exe \
 		dist/windows/duplexa-x86.exe $(WIN32_BUILD)/installer-check
 
-test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
+# The suite of both builds, the 32-bit one on 32-bit Wine as 32-bit Windows would run it.
+test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt $(WIN32_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 	scripts/run-wine-tests.sh $(WIN_BUILD) -j $(JOBS)
+	cmake --build $(WIN32_BUILD) -j $(JOBS)
+	WINEARCH=win32 scripts/run-wine-tests.sh $(WIN32_BUILD) -j $(JOBS)
 
 # The same pictures of the Win32 window under Wine, into screenshots/windows/.
 screenshots-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
