@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "runtime/file_table.h"
 #include "win32_form_fixture.h"
@@ -297,6 +299,54 @@ TEST_F(Win32WindowTest, ScaledDisplaysDrawLargerWhileTheHandlersKeepTheirPixels)
         EXPECT_EQ(form().Width(lblVersion), versionWidth);
         EXPECT_EQ(PixelAt(10, 295), GetSysColor(COLOR_BTNSHADOW));
         EXPECT_EQ(PixelAt(300, 20), RGB(255, 255, 255));
+    }
+}
+
+TEST_F(Win32WindowTest, AMoveToAMonitorOfOtherScalingDrawsAsAWindowOpenedThere) {
+    // What a scaling shows in the real windows: places, fonts, pictures and painted pixels.
+    const auto seen = [&] {
+        std::vector<long> facts;
+        for (const win32::FormControl& control : form().controls().all()) {
+            if (control.window != nullptr) {
+                const RECT place = PlaceOf(control.window);
+                facts.insert(facts.end(), {place.left, place.top, place.right, place.bottom});
+            }
+        }
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Real(ComClose), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        ICONINFO icon{};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageW(Real(cmdOrder1), BM_GETIMAGE, 0, 0)),
+                    &icon);
+        BITMAP picture{};
+        GetObjectW(icon.hbmColor, sizeof picture, &picture);
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+        facts.insert(facts.end(), {font.lfHeight, picture.bmWidth, long(PixelAt(10, 295))});
+        return facts;
+    };
+    Open(96);
+    const std::vector<long> at96 = seen();
+    Open(144);
+    const std::vector<long> at144 = seen();
+    ASSERT_NE(at96, at144);
+
+    Open(96);
+    HWND window = form().Handle();
+    for (const auto& [dotsPerInch, expected] : {std::pair{144, at144}, std::pair{96, at96}}) {
+        SCOPED_TRACE(dotsPerInch);
+        const auto scaled = [&](int pixels) { return std::lround(pixels * dotsPerInch / 96.0); };
+        RECT suggested{30, 20, 30 + scaled(473), 20 + scaled(336)};
+        AdjustWindowRectEx(&suggested, DWORD(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           DWORD(GetWindowLongW(window, GWL_EXSTYLE)));
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dotsPerInch, dotsPerInch),
+                     reinterpret_cast<LPARAM>(&suggested));
+        Pump();
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        EXPECT_TRUE(EqualRect(&outer, &suggested));
+        EXPECT_EQ(seen(), expected);
+        EXPECT_EQ(form().Left(imgLangHUN), 448) << "the handlers keep their pixels";
     }
 }
 
