@@ -350,23 +350,42 @@ TEST_F(Win32WindowTest, AMoveToAMonitorOfOtherScalingDrawsAsAWindowOpenedThere) 
     }
 }
 
-TEST_F(Win32WindowTest, ProgramFileCarriesVersionProductAndMaker) {
+TEST_F(Win32WindowTest, ProgramFileCarriesItsRecordInEnglishAndHungarianAndEveryIconSize) {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::vector<char> record(GetFileVersionInfoSizeW(path, nullptr));
     ASSERT_FALSE(record.empty());
     ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(record.size()), record.data()));
-    for (const auto& [field, expected] :
-         std::array<std::pair<const wchar_t*, const wchar_t*>, 3>{{{L"ProductName", L"Duplexa"},
-                                                                   {L"CompanyName", L"Veltrimo"},
-                                                                   {L"FileVersion", L"1.3.0"}}}) {
-        wchar_t* value = nullptr;
-        UINT length = 0;
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + field;
-        ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&value),
-                                   &length));
-        EXPECT_EQ(std::wstring(value), expected);
+    const wchar_t* shippedAs = sizeof(void*) == 8 ? L"duplexa.exe" : L"duplexa-x86.exe";
+    for (const wchar_t* block : {L"040904B0", L"040E04B0"}) {
+        for (const auto& [field, expected] :
+             std::array<std::pair<const wchar_t*, const wchar_t*>, 5>{
+                 {{L"ProductName", L"Duplexa"},
+                  {L"CompanyName", L"Veltrimo"},
+                  {L"FileVersion", L"1.3.0"},
+                  {L"OriginalFilename", shippedAs},
+                  {L"LegalCopyright", L"Copyright (c) the Duplexa authors, MIT licence"}}}) {
+            wchar_t* value = nullptr;
+            UINT length = 0;
+            const std::wstring query = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + field;
+            ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(),
+                                       reinterpret_cast<void**>(&value), &length))
+                << query;
+            EXPECT_EQ(std::wstring(value), expected) << query;
+        }
     }
+
+    // The icon group lists each picture's width, 0 standing for 256.
+    HRSRC found =
+        FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(found, nullptr);
+    const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+    const WORD count = *reinterpret_cast<const WORD*>(group + 4);
+    std::vector<int> widths;
+    for (WORD entry = 0; entry < count; ++entry) {
+        widths.push_back(group[6 + 14 * entry] == 0 ? 256 : group[6 + 14 * entry]);
+    }
+    EXPECT_EQ(widths, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 }  // namespace
