@@ -17,8 +17,8 @@ export SOURCE_DATE_EPOCH
 endif
 
 .PHONY: all deps deps-windows deps-package deps-fuzz build run screenshots test test-sanitize \
-	test-thread test-windows fuzz windows windows-installer check-windows-installer screenshots-windows format-check bench install package \
-	check-install check-reproducible clean
+	test-thread test-windows fuzz windows windows-installer check-windows-installer \
+	screenshots-windows format-check bench install package check-install check-reproducible clean
 
 all: build
 
