@@ -17,8 +17,8 @@ export SOURCE_DATE_EPOCH
 endif
 
 .PHONY: all deps deps-windows deps-package deps-fuzz build run screenshots test test-sanitize \
-	test-thread test-windows fuzz windows screenshots-windows format-check bench install package \
-	check-install check-reproducible clean
+	test-thread test-windows fuzz windows windows-installer check-windows-installer \
+	screenshots-windows format-check bench install package check-install check-reproducible clean
 
 all: build
 
@@ -121,9 +121,25 @@ windows: deps-windows $(WIN_BUILD)/CMakeCache.txt $(WIN32_BUILD)/CMakeCache.txt
 	cp $(WIN32_BUILD)/window/win32/duplexa.exe dist/windows/duplexa-x86.exe
 	scripts/check-windows-imports.sh dist/windows/duplexa.exe dist/windows/duplexa-x86.exe
 
-test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
+# The per-user setup program holding both: dist/windows/duplexa-<version>-setup.exe.
+windows-installer: windows
+	makensis -V2 -NOCD -DGENERATED=$(WIN_BUILD)/generated -DDIST=dist/windows \
+		packaging/windows/duplexa.nsi
+
+# Installs it silently under 64-bit and 32-bit Wine, each in a prefix of its own, starts the
+# program and uninstalls it.
+check-windows-installer: windows-installer
+	scripts/check-windows-installer.sh dist/windows/duplexa-*-setup.exe dist/windows/duplexa.exe \
+		$(WIN_BUILD)/installer-check
+	WINEARCH=win32 scripts/check-windows-installer.sh dist/windows/duplexa-*-setup.exe \
+		dist/windows/duplexa-x86.exe $(WIN32_BUILD)/installer-check
+
+# The suite of both builds, the 32-bit one on 32-bit Wine as 32-bit Windows would run it.
+test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt $(WIN32_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 	scripts/run-wine-tests.sh $(WIN_BUILD) -j $(JOBS)
+	cmake --build $(WIN32_BUILD) -j $(JOBS)
+	WINEARCH=win32 scripts/run-wine-tests.sh $(WIN32_BUILD) -j $(JOBS)
 
 # The same pictures of the Win32 window under Wine, into screenshots/windows/.
 screenshots-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt

@@ -1,4 +1,4 @@
-# Cross build for 32-bit Windows with MinGW-w64: the program only, as 32-bit Windows runs it.
+# Cross build for 32-bit Windows with MinGW-w64; its tests run under 32-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(mingw_prefix i686-w64-mingw32)
 # Up to 4 GiB of address space when it runs on 64-bit Windows, not 2.

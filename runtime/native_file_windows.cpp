@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "runtime/long_path_windows.h"
 #include "runtime/native_file.h"
 
 namespace duplexa::native {
@@ -38,9 +39,9 @@ std::optional<FileHandle> OpenForReading(const std::string& path) {
         return std::nullopt;
     }
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder fails to open, as it should.
-    HANDLE handle =
-        CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    HANDLE handle = CreateFileW(ExtendedLengthPath(wide).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }

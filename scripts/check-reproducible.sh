@@ -11,6 +11,7 @@ artefacts=(
     "package|build/duplexa_*.deb"
     "windows|dist/windows/duplexa.exe"
     "windows|dist/windows/duplexa-x86.exe"
+    "windows-installer|dist/windows/duplexa-*-setup.exe"
 )
 
 work=$(mktemp -d)

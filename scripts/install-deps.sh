@@ -10,8 +10,10 @@ set -euo pipefail
 native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
         qt6-base-private-dev qt6-svg-dev qt6-translations-l10n
         libxcb1-dev xvfb xauth fonts-liberation2 bc time python3 libfuse3-dev fuse3)
-windows=(cmake make googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
-         fonts-liberation2 imagemagick)
+# wine32: the 32-bit program and its tests; nsis: the setup program; xdotool: its check closes
+# the installed program's window.
+windows=(cmake make googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 nsis
+         xvfb xauth xdotool fonts-liberation2 imagemagick)
 # Building the Debian package and checking it and the installed files (devscripts: hardening-check).
 package=(cmake make dpkg-dev file gzip lintian devscripts desktop-file-utils appstream python3)
 # libFuzzer comes with clang's runtime libraries.
@@ -42,5 +44,9 @@ if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
+# Wine's 32-bit half comes from the i386 architecture, which a machine may not have yet.
+if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

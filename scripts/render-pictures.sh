@@ -84,9 +84,16 @@ pale flag_hu.png flag_hu_pale.png
 pictogram layout_side layout_side.png
 pictogram layout_stacked layout_stacked.png
 
-# The icon of the program file: 16, 32 and 48 as bitmaps with a mask, 256 as embedded PNG.
-icotool --create --bit-depth=32 --output="$ico" "$out/icon16.png" "$out/icon32.png" "$out/icon48.png" \
-    --raw="$out/icon256.png"
+# The icon of the program file in every size Windows picks from at 100 to 200 % scaling: each
+# from the source drawn on the nearest grid, up to 64 as bitmaps with a mask, 256 as embedded PNG.
+sizes=()
+for row in 16:icon16 20:icon24 24:icon24 32:icon32 40:icon48 48:icon48 64:scale64; do
+    size=${row%%:*} source=${row#*:}
+    render "$source" "$size" "$size"
+    "$magick" "$work/$source-$size.png" "${plain[@]}" "PNG32:$work/ico$size.png"
+    sizes+=("$work/ico$size.png")
+done
+icotool --create --bit-depth=32 --output="$ico" "${sizes[@]}" --raw="$out/icon256.png"
 
 # The icon theme's sizes: each small size from the source drawn on its own grid, the larger
 # ones from the 64 grid.

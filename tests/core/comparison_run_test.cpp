@@ -339,5 +339,22 @@ TEST_F(ComparisonRunTest, LargestMeasurableFilesCompareToTheirLastByte) {
     ExpectFinalSteps();
 }
 
+TEST_F(ComparisonRunTest, FilesBelowAPathOfMoreThan260CharactersCompare) {
+    // Plain Windows paths end at 260 characters; the slashes are left for the open to resolve.
+    std::string folder;
+    for (const char letter : {'a', 'b', 'c', 'd', 'e', 'f'}) {
+        folder += std::string(48, letter) + "/";
+    }
+    std::filesystem::create_directories(dir.path() / folder);
+    auto second = PatternBytes(3000);
+    second.back() ^= 1;
+    state.filePaths = {dir.Write(folder + "first.bin", PatternBytes(3000)),
+                       dir.Write(folder + "second.bin", second)};
+    ASSERT_GT(state.filePaths[0].size(), 300u);
+    Press();
+    EXPECT_EQ(view.resultCaption, "Differ in 1 bytes of the total 3000 ! (0%)");
+    ExpectFinalSteps();
+}
+
 }  // namespace
 }  // namespace duplexa

@@ -21,11 +21,14 @@ cases=(
     "0|nothing|true"
     "1|the image cannot move|clear_bits $dll_characteristics 0x40"
     "1|data pages may run code|clear_bits $dll_characteristics 0x100"
-    "1|64-bit addresses are off|clear_bits $dll_characteristics 0x20"
     "1|it is not large address aware|clear_bits $characteristics 0x20"
     "1|it imports a DLL Windows lacks|LC_ALL=C sed -i s/msimg32[.]dll/msimg99.dll/I program.exe"
     "1|it is no program|echo text >program.exe"
 )
+# 64-bit addresses exist for 64-bit programs only (PE32+).
+if x86_64-w64-mingw32-objdump -p "$program" | grep -q '(PE32+)$'; then
+    cases+=("1|64-bit addresses are off|clear_bits $dll_characteristics 0x20")
+fi
 
 mkdir "$work/good" && cp "$program" "$work/good/program.exe" || exit 1
 source "$(dirname "$0")/break_each.sh"

@@ -130,13 +130,7 @@ void frmMain::CreateChildWindows() {
         } else if (!label) {
             MakeSingleClickButton(control.window);
         }
-        if (picture && control.picture != nullptr) {
-            control.icon =
-                control.picture->MakeIcon(scale_.ToDevice(float(control.picture->Width())),
-                                          scale_.ToDevice(float(control.picture->Height())));
-            SendMessageW(control.window, BM_SETIMAGE, IMAGE_ICON,
-                         reinterpret_cast<LPARAM>(control.icon));
-        }
+        ScalePicture(index);
     }
     // Tab visits the windows from the top of the sibling order down.
     HWND previous = HWND_TOP;
@@ -226,6 +220,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 RefreshBoxBrush(static_cast<int>(Row(lblFile(box))));
             }
             InvalidateRect(window_, nullptr, FALSE);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
             OnClose();

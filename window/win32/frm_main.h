@@ -92,6 +92,8 @@ class frmMain final : public FormView, private BoxFileSink {
     void OnCommand(WPARAM wParam);
     void OnDrawLabel(const DRAWITEMSTRUCT& item);
     LRESULT OnBoxColour(HDC dc, HWND box);
+    // A move to a monitor of another scaling: its resolution and the rectangle Windows suggests.
+    void OnDpiChanged(int dotsPerInch, const RECT& suggested);
     void OnClose();
     void OnDestroy();
 
@@ -103,6 +105,8 @@ class frmMain final : public FormView, private BoxFileSink {
     void Repaint(int index);
     void MoveEdge(Control control, float LogicalRect::*edge, float value);
     void PlaceWindow(int index);
+    // A picture button's picture, made at the window's scaling.
+    void ScalePicture(int index);
     void FitToCaption(int index);
     // The caption's extent in the label's font at dotsPerInch.
     SIZE CaptionSize(const FormControl& label, int dotsPerInch);

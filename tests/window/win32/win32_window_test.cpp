@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "runtime/file_table.h"
 #include "win32_form_fixture.h"
@@ -300,23 +302,90 @@ TEST_F(Win32WindowTest, ScaledDisplaysDrawLargerWhileTheHandlersKeepTheirPixels)
     }
 }
 
-TEST_F(Win32WindowTest, ProgramFileCarriesVersionProductAndMaker) {
+TEST_F(Win32WindowTest, AMoveToAMonitorOfOtherScalingDrawsAsAWindowOpenedThere) {
+    // What a scaling shows in the real windows: places, fonts, pictures and painted pixels.
+    const auto seen = [&] {
+        std::vector<long> facts;
+        for (const win32::FormControl& control : form().controls().all()) {
+            if (control.window != nullptr) {
+                const RECT place = PlaceOf(control.window);
+                facts.insert(facts.end(), {place.left, place.top, place.right, place.bottom});
+            }
+        }
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Real(ComClose), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        ICONINFO icon{};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageW(Real(cmdOrder1), BM_GETIMAGE, 0, 0)),
+                    &icon);
+        BITMAP picture{};
+        GetObjectW(icon.hbmColor, sizeof picture, &picture);
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+        facts.insert(facts.end(), {font.lfHeight, picture.bmWidth, long(PixelAt(10, 295))});
+        return facts;
+    };
+    Open(96);
+    const std::vector<long> at96 = seen();
+    Open(144);
+    const std::vector<long> at144 = seen();
+    ASSERT_NE(at96, at144);
+
+    Open(96);
+    HWND window = form().Handle();
+    for (const auto& [dotsPerInch, expected] : {std::pair{144, at144}, std::pair{96, at96}}) {
+        SCOPED_TRACE(dotsPerInch);
+        const auto scaled = [&](int pixels) { return std::lround(pixels * dotsPerInch / 96.0); };
+        RECT suggested{30, 20, 30 + scaled(473), 20 + scaled(336)};
+        AdjustWindowRectEx(&suggested, DWORD(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           DWORD(GetWindowLongW(window, GWL_EXSTYLE)));
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dotsPerInch, dotsPerInch),
+                     reinterpret_cast<LPARAM>(&suggested));
+        Pump();
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        EXPECT_TRUE(EqualRect(&outer, &suggested));
+        EXPECT_EQ(seen(), expected);
+        EXPECT_EQ(form().Left(imgLangHUN), 448) << "the handlers keep their pixels";
+    }
+}
+
+TEST_F(Win32WindowTest, ProgramFileCarriesItsRecordInEnglishAndHungarianAndEveryIconSize) {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::vector<char> record(GetFileVersionInfoSizeW(path, nullptr));
     ASSERT_FALSE(record.empty());
     ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(record.size()), record.data()));
-    for (const auto& [field, expected] :
-         std::array<std::pair<const wchar_t*, const wchar_t*>, 3>{{{L"ProductName", L"Duplexa"},
-                                                                   {L"CompanyName", L"Veltrimo"},
-                                                                   {L"FileVersion", L"1.3.0"}}}) {
-        wchar_t* value = nullptr;
-        UINT length = 0;
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + field;
-        ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&value),
-                                   &length));
-        EXPECT_EQ(std::wstring(value), expected);
+    const wchar_t* shippedAs = sizeof(void*) == 8 ? L"duplexa.exe" : L"duplexa-x86.exe";
+    for (const wchar_t* block : {L"040904B0", L"040E04B0"}) {
+        for (const auto& [field, expected] :
+             std::array<std::pair<const wchar_t*, const wchar_t*>, 5>{
+                 {{L"ProductName", L"Duplexa"},
+                  {L"CompanyName", L"Veltrimo"},
+                  {L"FileVersion", L"1.3.0"},
+                  {L"OriginalFilename", shippedAs},
+                  {L"LegalCopyright", L"Copyright (c) the Duplexa authors, MIT licence"}}}) {
+            wchar_t* value = nullptr;
+            UINT length = 0;
+            const std::wstring query = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + field;
+            ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(),
+                                       reinterpret_cast<void**>(&value), &length))
+                << query;
+            EXPECT_EQ(std::wstring(value), expected) << query;
+        }
     }
+
+    // The icon group lists each picture's width, 0 standing for 256.
+    HRSRC found =
+        FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(found, nullptr);
+    const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+    const WORD count = *reinterpret_cast<const WORD*>(group + 4);
+    std::vector<int> widths;
+    for (WORD entry = 0; entry < count; ++entry) {
+        widths.push_back(group[6 + 14 * entry] == 0 ? 256 : group[6 + 14 * entry]);
+    }
+    EXPECT_EQ(widths, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 }  // namespace
