@@ -1,8 +1,30 @@
-// Which handler a click, a pointer move or a file for a box concerns.
+// Which handler a click, a key press, a pointer move or a file for a box concerns.
 
+#include "core/language.h"
 #include "window/logic/frm_main_logic.h"
 
 namespace duplexa {
+
+std::optional<bool> InForce(Control id, const WindowState& state) {
+    switch (id) {
+        case Control::cmdOrder1:
+            return state.layoutMode == 1;
+        case Control::cmdOrder2:
+            return state.layoutMode == 2;
+        case Control::imgLangENG:
+            return currentLanguage != 0;
+        case Control::imgLangHUN:
+            return currentLanguage == 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+void frmMainLogic::ShowInForce(std::initializer_list<Control> choices) {
+    for (const Control id : choices) {
+        view_.SetInForce(id, InForce(id, state_).value_or(false));
+    }
+}
 
 void frmMainLogic::Control_Click(Control id) {
     switch (id) {

@@ -103,6 +103,8 @@ class ControlAccessible final : public QAccessibleWidget, public QAccessibleText
         s.multiLine = s.readOnly;
         s.linked = facts.kind == AccessibleKind::Link;
         s.invisible = s.invisible || !facts.shown;
+        s.checkable = facts.inForce.has_value();
+        s.checked = facts.inForce.value_or(false);
         return s;
     }
 

@@ -221,11 +221,17 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return OnBoxColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
             }
             break;
+        case WM_SETTINGCHANGE:
+            if (wParam != SPI_SETHIGHCONTRAST) {
+                break;
+            }
+            [[fallthrough]];
         case WM_SYSCOLORCHANGE:
+            RefreshScheme();
             for (int box = 0; box < 2; ++box) {
                 RefreshBoxBrush(static_cast<int>(Row(lblFile(box))));
             }
-            InvalidateRect(window_, nullptr, FALSE);
+            RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
             return 0;
         case WM_CLOSE:
             OnClose();
@@ -323,8 +329,10 @@ LRESULT frmMain::OnBoxColour(HDC dc, HWND box) {
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(box));
     }
-    SetTextColor(dc, ToColorRef(control.foreColour));
-    SetBkColor(dc, ToColorRef(control.backColour));
+    const ColourScheme& scheme = CurrentScheme();
+    const Rgb back = Resolve(control.backColour, scheme);
+    SetTextColor(dc, ToColorRef(ReadableText(control.foreColour, back, scheme)));
+    SetBkColor(dc, ToColorRef(back));
     return reinterpret_cast<LRESULT>(control.brush);
 }
 
