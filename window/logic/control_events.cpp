@@ -1,5 +1,7 @@
 // Which handler a click, a key press, a pointer move or a file for a box concerns.
 
+#include <filesystem>
+
 #include "core/language.h"
 #include "window/logic/frm_main_logic.h"
 
@@ -57,6 +59,19 @@ void frmMainLogic::Control_MouseMove(Control id) {
         default:
             return;
     }
+}
+
+std::string frmMainLogic::ChooserFolder(int box) const {
+    for (const int from : {1 - box, box}) {
+        const std::string& path = state_.filePaths[static_cast<std::size_t>(from)];
+        if (!path.empty()) {
+            const std::filesystem::path folder =
+                std::filesystem::path(std::u8string(path.begin(), path.end())).parent_path();
+            const std::u8string text = folder.u8string();
+            return std::string(text.begin(), text.end());
+        }
+    }
+    return {};
 }
 
 bool frmMainLogic::lblFile_FilesGiven(int box, const std::vector<std::string>& paths) {

@@ -57,6 +57,9 @@ class frmMainLogic {
     // nor a list without a file (false, nothing changes).
     bool TakesFiles() const { return !state_.isRunning; }
     bool lblFile_FilesGiven(int box, const std::vector<std::string>& paths);
+    // Where the file chooser of a box opens: the folder of the other box's file, else of its
+    // own, else nowhere in particular (empty).
+    std::string ChooserFolder(int box) const;
 
     // Start-up and shutdown.
     void Form_Load();

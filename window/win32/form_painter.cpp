@@ -94,7 +94,9 @@ void PaintForm(HDC dc, const RECT& client, OleColour backColour, const FormContr
     const int count = static_cast<int>(controls.all().size());
     for (int index = 0; index < count; ++index) {
         const FormControl& control = controls.at(index);
-        if (control.IsWindowed() || !controls.Showing(index)) {
+        // A flag's stand-in draws this same picture of the window over its place.
+        const bool painted = !control.IsWindowed() || control.kind() == ControlKind::Image;
+        if (!painted || !controls.Showing(index)) {
             continue;
         }
         // What a frame holds stays inside it.
