@@ -75,6 +75,7 @@ frmMain::frmMain(frmMainServices services, int dotsPerInch)
       services_(std::move(services)),
       logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
     RegisterWindowClass(&frmMain::WindowProc);
+    RefreshScheme();  // colours changed while no window was there to hear of it
     RECT outer{0, 0, scale_.ToDevice(float(kFrmMainForm.clientWidth)),
                scale_.ToDevice(float(kFrmMainForm.clientHeight))};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);

@@ -13,9 +13,11 @@ ColourScheme ReadScheme() {
     }
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof(contrast);
-    scheme.highContrast =
+    const bool asked =
         SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) != FALSE &&
         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    // Wine keeps no high-contrast setting; its colours tell as well.
+    scheme.highContrast = asked || LooksHighContrast(scheme);
     return scheme;
 }
 
