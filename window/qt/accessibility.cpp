@@ -12,6 +12,7 @@
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/label.h"
+#include "window/qt/result_announcer.h"
 
 namespace duplexa {
 namespace {
@@ -80,7 +81,11 @@ class ControlAccessible final : public QAccessibleWidget, public QAccessibleText
 
     AccessibleFacts Facts() const { return FactsOf(*widget()).value_or(AccessibleFacts{}); }
 
-    QAccessible::Role role() const override { return RoleOf(Facts().kind); }
+    // A layout button or a flag is one of two choices, and readers say whether it is taken.
+    QAccessible::Role role() const override {
+        const AccessibleFacts facts = Facts();
+        return facts.inForce ? QAccessible::RadioButton : RoleOf(facts.kind);
+    }
 
     QString text(QAccessible::Text t) const override {
         const AccessibleFacts facts = Facts();
@@ -220,7 +225,8 @@ class WindowAccessible final : public QAccessibleWidget {
                 continue;
             }
             const std::optional<AccessibleFacts> facts = FactsOf(*child);
-            if (!facts || facts->kind != AccessibleKind::Hidden) {
+            if (!facts || facts->kind != AccessibleKind::Hidden ||
+                qobject_cast<Notice*>(child) != nullptr) {
                 children.push_back(child);
             }
         }
@@ -238,6 +244,9 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     }
     if (className == QLatin1String("duplexa::frmMain")) {
         return new WindowAccessible(widget);
+    }
+    if (className == QLatin1String("duplexa::Notice")) {
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     }
     // Our own controls, and the picture buttons whose captions are empty.
     const bool ours = className.startsWith(QLatin1String("duplexa::"));

@@ -142,8 +142,15 @@ void frmMain::Form_Load() {
     logic_.Form_Load();
 }
 
+// The focus starts where Tab starts, not on whichever control was made first.
 void frmMain::ShowCentred() {
     duplexa::ShowCentred(*this);
+    for (const Control id : FrmMainTabOrder()) {
+        if (control(id).isEnabled()) {
+            control(id).setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
 }
 
 void frmMain::comCompare_Click() {

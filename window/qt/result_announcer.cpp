@@ -6,26 +6,38 @@
 
 namespace duplexa {
 
-ResultAnnouncer::ResultAnnouncer(Label& line) : line_(line) {
+Notice::Notice(QWidget& window) : QWidget(&window) {
+    setObjectName(QStringLiteral("notice"));
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+// Coming into view is what a reader hears.
+void Notice::Say(const QString& text) {
+    hide();
+    setAccessibleName(text);
+    show();
+}
+
+ResultAnnouncer::ResultAnnouncer(Label& line) : line_(line), notice_(*line.window()) {
     clock_.start();
 }
 
 void ResultAnnouncer::Landed(const QString& caption, bool running) {
-    if (pacer_.Landed(caption.toStdString(), running, clock_.elapsed())) {
-        Announce();
+    if (!pacer_.Landed(caption.toStdString(), running, clock_.elapsed())) {
+        return;
     }
+    if (running) {
+        notice_.Say(caption);
+        return;
+    }
+    QAccessibleEvent changed(&line_, QAccessible::NameChanged);  // its name is its caption
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ResultAnnouncer::Settled() {
-    if (pacer_.Settled(line_.caption().toStdString())) {
-        Announce();
-    }
-}
-
-// The line's name is its caption: a reader hears the new name.
-void ResultAnnouncer::Announce() {
-    QAccessibleEvent changed(&line_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    notice_.hide();
+    Landed(line_.caption(), false);
 }
 
 }  // namespace duplexa

@@ -1,14 +1,29 @@
 #pragma once
 // Tells screen readers about the result line's changes, as often as AnnouncePacer allows.
+// Qt 6.4 hands readers a changed name or description as the object rather than the text, so
+// Orca speaks neither; it does speak a notification that comes into view, and the control that
+// takes the focus. So the progress of a run shows as a notification, and the verdict is read
+// where the focus lands after the run (the result line); other changes tell the line's new
+// name, as readers that look it up afresh take it.
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QWidget>
 
 #include "window/logic/announce_pacer.h"
 
 namespace duplexa {
 
 class Label;
+
+// An empty widget that a reader knows as a notification, named by what it says.
+class Notice final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Notice(QWidget& window);
+    void Say(const QString& text);
+};
 
 class ResultAnnouncer {
   public:
@@ -20,9 +35,8 @@ class ResultAnnouncer {
     void Settled();
 
   private:
-    void Announce();
-
     Label& line_;
+    Notice notice_;
     AnnouncePacer pacer_;
     QElapsedTimer clock_;
 };
