@@ -12,7 +12,6 @@
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/label.h"
-#include "window/qt/result_announcer.h"
 
 namespace duplexa {
 namespace {
@@ -225,8 +224,7 @@ class WindowAccessible final : public QAccessibleWidget {
                 continue;
             }
             const std::optional<AccessibleFacts> facts = FactsOf(*child);
-            if (!facts || facts->kind != AccessibleKind::Hidden ||
-                qobject_cast<Notice*>(child) != nullptr) {
+            if (!facts || facts->kind != AccessibleKind::Hidden) {
                 children.push_back(child);
             }
         }

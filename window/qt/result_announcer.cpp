@@ -6,7 +6,7 @@
 
 namespace duplexa {
 
-Notice::Notice(QWidget& window) : QWidget(&window) {
+Notice::Notice(QWidget& line) : QWidget(&line) {
     setObjectName(QStringLiteral("notice"));
     setGeometry(0, 0, 0, 0);
     hide();
@@ -19,7 +19,7 @@ void Notice::Say(const QString& text) {
     show();
 }
 
-ResultAnnouncer::ResultAnnouncer(Label& line) : line_(line), notice_(*line.window()) {
+ResultAnnouncer::ResultAnnouncer(Label& line) : line_(line), notice_(line) {
     clock_.start();
 }
 

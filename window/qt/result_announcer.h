@@ -16,12 +16,13 @@ namespace duplexa {
 
 class Label;
 
-// An empty widget that a reader knows as a notification, named by what it says.
+// An empty widget that a reader knows as a notification, named by what it says; it lies in
+// the result line, out of the way of the window's own controls.
 class Notice final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Notice(QWidget& window);
+    explicit Notice(QWidget& line);
     void Say(const QString& text);
 };
 

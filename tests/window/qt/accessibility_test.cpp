@@ -94,9 +94,10 @@ TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages
         {"lblLayout", QAccessible::StaticText, "Layout:", "Elrendez\u00e9s:"},
         {"lblHomepage", QAccessible::Link, "www.veltrimo.hu", "www.veltrimo.hu"},
         {"lblFile1", QAccessible::EditableText, "Second file", "M\u00e1sodik f\u00e1jl"},
-        {"imgLangHUN", QAccessible::Button, "Magyar", "Magyar"},
-        {"cmdOrder1", QAccessible::Button, "Side by side", "Egym\u00e1s mellett"},
-        {"cmdOrder2", QAccessible::Button, "Stacked", "Egym\u00e1s alatt"},
+        // One of two choices each, which readers say is taken or not.
+        {"imgLangHUN", QAccessible::RadioButton, "Magyar", "Magyar"},
+        {"cmdOrder1", QAccessible::RadioButton, "Side by side", "Egym\u00e1s mellett"},
+        {"cmdOrder2", QAccessible::RadioButton, "Stacked", "Egym\u00e1s alatt"},
     };
     static QStringList renamed;  // readers that keep names hear of new ones
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
@@ -109,6 +110,9 @@ TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages
         Press(hungarian ? "imgLangHUN" : "imgLangENG");  // as a click on the flag does
         EXPECT_EQ(renamed.count("cmdOrder2"), 1);
         ASSERT_EQ(currentLanguage == 0, hungarian);
+        EXPECT_EQ(Child("imgLangHUN")->state().checked, hungarian);
+        EXPECT_EQ(Child("imgLangENG")->state().checked, !hungarian);
+        EXPECT_TRUE(Child("cmdOrder2")->state().checked && !Child("cmdOrder1")->state().checked);
         for (const auto& c : cases) {
             EXPECT_EQ(Child(c.control)->role(), c.role) << c.control;
             EXPECT_EQ(Child(c.control)->text(QAccessible::Name),
@@ -121,6 +125,7 @@ TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages
     }
     Press("cmdOrder1");
     EXPECT_EQ(form->state().layoutMode, 1);
+    EXPECT_TRUE(Child("cmdOrder1")->state().checked && !Child("cmdOrder2")->state().checked);
 }
 
 TEST_F(AccessibilityTest, BoxesAreReadOnlyTextTellingHowToFillThemAndWhetherTheFileIsUsable) {
