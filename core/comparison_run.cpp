@@ -1,6 +1,7 @@
 #include "core/comparison_run.h"
 
 #include <algorithm>
+#include <new>
 
 #include "core/block_comparer.h"
 #include "core/show_result.h"
@@ -31,7 +32,14 @@ void ComparisonRun::RunComparison() {
     view_.SetCloseEnabled(false);
     ShowResult(state_, view_, TXT_WORKING);
     if (!state_.filePaths[0].empty() && !state_.filePaths[1].empty()) {
-        OpenAndCompare();
+        try {
+            OpenAndCompare();
+        } catch (const std::bad_alloc&) {
+            // The block buffers (or the helper's) could not be had. What was had goes first, so
+            // the message finds room.
+            ReleaseBuffers();
+            ShowResult(state_, view_, TXT_NO_MEMORY);
+        }
     }
     FinalSteps();
 }
@@ -67,23 +75,23 @@ void ComparisonRun::OpenAndCompare() {
         ShowResult(state_, view_, TXT_SIZE_DIFFERS);
         return;
     }
-    CompareBlocks();
+    // Checked once the blocks' mappings are gone: what a mapping brought in may hide the end.
+    if (CompareBlocks() && FilesHeldStill(state_.firstSize)) {
+        ShowVerdict();  // two empty files too: nothing to read, nothing differs
+    }
 }
 
 static_assert(BlockComparer::kWindow % ComparisonRun::kBlockSize == 0,
               "a block never crosses a window");
 
-void ComparisonRun::CompareBlocks() {
+bool ComparisonRun::CompareBlocks() {
     state_.diffCount = 0;
     state_.blockStart = 1;
     // Positions are 64-bit here: after the last block of a file near 2 GiB the next block
     // start no longer fits the 32-bit field.
     const std::int64_t size = state_.firstSize;
     if (size == 0) {
-        if (FilesEndAt(0)) {
-            ShowVerdict();  // two empty files: nothing to read, nothing differs
-        }
-        return;
+        return true;
     }
     files_.HintSequential(state_.firstFileNo);
     files_.HintSequential(state_.secondFileNo);
@@ -99,12 +107,12 @@ void ComparisonRun::CompareBlocks() {
         const auto outcome = comparer.Compare(blockStart, lengthFrom(blockStart));
         if (outcome.failedBox >= 0) {
             ShowReadFailure(outcome.failedBox);
-            return;
+            return false;
         }
         state_.diffCount += static_cast<std::int32_t>(outcome.differences);
         if (!state_.keepRunning) {
             ShowResult(state_, view_, TXT_CANCELLED);
-            return;
+            return false;
         }
         const std::int64_t nextStart = blockStart + kBlockSize;
         if (nextStart <= size) {
@@ -117,24 +125,24 @@ void ComparisonRun::CompareBlocks() {
         pump_.RunPendingEvents();
         blockStart = nextStart;
         if (blockStart > size) {
-            break;
+            return true;
         }
-    }
-    if (FilesEndAt(size)) {
-        ShowVerdict();
     }
 }
 
-bool ComparisonRun::FilesEndAt(std::int64_t size) {
-    const bool firstEnds = files_.EndsAt(state_.firstFileNo, size);
-    const bool secondEnds = files_.EndsAt(state_.secondFileNo, size);
-    if (firstEnds && secondEnds) {
+bool ComparisonRun::FilesHeldStill(std::int64_t size) {
+    // A rewrite in place keeps the length: only the stamp taken at the open tells.
+    const bool firstStill =
+        files_.EndsAt(state_.firstFileNo, size) && files_.Unchanged(state_.firstFileNo);
+    const bool secondStill =
+        files_.EndsAt(state_.secondFileNo, size) && files_.Unchanged(state_.secondFileNo);
+    if (firstStill && secondStill) {
         return true;
     }
-    if (!firstEnds) {
+    if (!firstStill) {
         view_.SetBoxForeColour(0, kRed);
     }
-    if (!secondEnds) {
+    if (!secondStill) {
         view_.SetBoxForeColour(1, kRed);
     }
     ShowResult(state_, view_, TXT_READ_FAILED);
@@ -164,13 +172,17 @@ void ComparisonRun::ShowVerdict() {
     ShowResult(state_, view_, ComposeDifferent(state_.diffCount, state_.firstSize, percent));
 }
 
+void ComparisonRun::ReleaseBuffers() {
+    BlockBuffer().swap(state_.firstBlock);  // release, not just empty
+    BlockBuffer().swap(state_.secondBlock);
+}
+
 void ComparisonRun::FinalSteps() {
     files_.Close(state_.firstFileNo);
     files_.Close(state_.secondFileNo);
     state_.firstFileNo = 0;
     state_.secondFileNo = 0;
-    BlockBuffer().swap(state_.firstBlock);  // release, not just empty
-    BlockBuffer().swap(state_.secondBlock);
+    ReleaseBuffers();
     state_.firstSize = 0;
     state_.diffCount = 0;
     view_.SetDropMode(0, DropMode::Manual);

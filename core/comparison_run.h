@@ -28,7 +28,8 @@ class ComparisonRun {
           method_(method),
           processors_(processors) {}
 
-    // Starts a run, or asks the run in progress to stop after its current block.
+    // Starts a run, or asks the run in progress to stop after its current block. A run that
+    // cannot get the memory it needs says so and ends like any other.
     void comCompare_Click();
 
     // The length of an open file as a signed 32-bit number; false (and -1) when unreadable.
@@ -37,12 +38,15 @@ class ComparisonRun {
   private:
     void RunComparison();
     void OpenAndCompare();
-    void CompareBlocks();
-    // A file that grew, shrank or misreported its length since it was measured gets no verdict:
-    // its box turns red and the run says the file cannot be read.
-    bool FilesEndAt(std::int64_t size);
+    // False when it ended in a read failure or a cancellation, which it has shown.
+    bool CompareBlocks();
+    // A file that grew, shrank or misreported its length since it was measured, or was written
+    // or touched since it was opened, gets no verdict: its box turns red and the run says the
+    // file cannot be read.
+    bool FilesHeldStill(std::int64_t size);
     void ShowReadFailure(int box);
     void ShowVerdict();
+    void ReleaseBuffers();
     void FinalSteps();
 
     WindowState& state_;

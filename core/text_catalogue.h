@@ -35,6 +35,7 @@ inline constexpr TextPair TXT_CANCELLED{"Megszakítva a felhasználó által.", 
 inline constexpr TextPair TXT_IDENTICAL{"A két fájl egyezik egymással.",
                                         "They are exactly the same."};
 inline constexpr TextPair TXT_READ_FAILED{"A fájl nem olvasható.", "File cannot be read."};
+inline constexpr TextPair TXT_NO_MEMORY{"Nincs elég memória.", "Not enough memory."};
 
 // Names and hints that screen readers speak, and the layout buttons' tooltips.
 inline constexpr TextPair TXT_SIDE_BY_SIDE{"Egymás mellett", "Side by side"};

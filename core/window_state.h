@@ -12,7 +12,7 @@ namespace duplexa {
 
 struct WindowState {
     std::array<std::string, 2> filePaths;  // full path accepted on box 0 / box 1
-    std::string droppedPath;               // trimmed path of the drop being handled
+    std::string droppedPath;               // path of the drop being handled
     std::array<bool, 2> fileUsable{};      // the box's file passed the open-and-measure check
     std::array<bool, 2> promptShown{};     // the box still shows its drop prompt
 

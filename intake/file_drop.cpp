@@ -7,14 +7,18 @@
 namespace duplexa {
 namespace {
 
-// Only the space character: a tab or a line break is kept as part of the path.
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
+// The path as the box takes it: spaces only are no path; around one they are trimmed where
+// names cannot carry them. Only the space character: a tab or a line break is part of the path.
+std::string TakenPath(const std::string& dropped) {
+    const auto first = dropped.find_first_not_of(' ');
     if (first == std::string::npos) {
         return {};
     }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    if (!kTrimDroppedPaths) {
+        return dropped;
+    }
+    const auto last = dropped.find_last_not_of(' ');
+    return dropped.substr(first, last - first + 1);
 }
 
 // Closes one file number when it goes out of scope; a number that is not open is left alone.
@@ -47,7 +51,11 @@ void FileDrop::HandleDrop(std::int16_t index,
     if (!droppedFiles || droppedFiles->empty()) {
         return;  // dragged text or the like: nothing to take
     }
-    state_.droppedPath = TrimSpaces(droppedFiles->front());
+    const std::string& dropped = droppedFiles->front();
+    if (dropped.find('\0') != std::string::npos) {
+        return;  // no file has such a name: the system would open the part before the NUL
+    }
+    state_.droppedPath = TakenPath(dropped);
     if (state_.droppedPath.empty()) {
         return;
     }

@@ -36,5 +36,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own Hungarian texts for the file chooser; without them it opens in English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${DUPLEXA_PACKAGING_DIR}/folder-permissions.cmake)
 
 include(CPack)

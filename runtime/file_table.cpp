@@ -34,7 +34,12 @@ bool FileTable::Open(int fileNo, const std::string& path) {
     if (!handle) {
         return false;
     }
-    open_[static_cast<std::size_t>(fileNo)] = handle;
+    const auto stamp = native::StampOf(*handle);
+    if (!stamp) {
+        native::Close(*handle);
+        return false;
+    }
+    open_[static_cast<std::size_t>(fileNo)] = OpenFile{*handle, *stamp};
     return true;
 }
 
@@ -65,10 +70,18 @@ bool FileTable::EndsAt(int fileNo, std::int64_t length) const {
         return false;
     }
     // Two bytes from the last one: exactly one comes back when the end is where it should be.
+    // Asked of the file, not of the cache: a mapping of a file system that claims more than it
+    // holds leaves its last page filled out with zeros that a read would take as data.
     std::uint8_t probe[2];
     const std::int64_t from = length > 0 ? length - 1 : 0;
+    native::ForgetCached(*handle, from);
     const std::int64_t expected = length > 0 ? 1 : 0;
     return native::ReadAt(*handle, from, probe, sizeof probe) == expected;
+}
+
+bool FileTable::Unchanged(int fileNo) const {
+    const OpenFile* file = Find(fileNo);
+    return file != nullptr && native::StampOf(file->handle) == file->stamp;
 }
 
 std::optional<MappedWindow> FileTable::Map(int fileNo, std::int64_t position,
@@ -92,7 +105,7 @@ void FileTable::Close(int fileNo) {
     }
     auto& slot = open_[static_cast<std::size_t>(fileNo)];
     if (slot) {
-        native::Close(*slot);
+        native::Close(slot->handle);
         slot.reset();
     }
 }
@@ -102,10 +115,15 @@ bool FileTable::IsOpen(int fileNo) const {
 }
 
 std::optional<native::FileHandle> FileTable::Get(int fileNo) const {
-    if (!InRange(fileNo)) {
-        return std::nullopt;
+    const OpenFile* file = Find(fileNo);
+    return file != nullptr ? std::optional(file->handle) : std::nullopt;
+}
+
+const FileTable::OpenFile* FileTable::Find(int fileNo) const {
+    if (!InRange(fileNo) || !open_[static_cast<std::size_t>(fileNo)]) {
+        return nullptr;
     }
-    return open_[static_cast<std::size_t>(fileNo)];
+    return &*open_[static_cast<std::size_t>(fileNo)];
 }
 
 FileTable& Files() {

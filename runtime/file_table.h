@@ -37,8 +37,13 @@ class FileTable {
 
     // True when the file still ends exactly at length bytes: its last byte is there and a read
     // past it returns nothing. Catches files that grew or shrank since they were measured, and
-    // pseudo-files that report a length of 0 but hold data.
+    // pseudo-files that report a length of 0 but hold data. Call it once no mapping of the
+    // file's last page is left.
     bool EndsAt(int fileNo, std::int64_t length) const;
+
+    // True when the file is still as it was when it was opened: neither written, cut nor
+    // touched since (see native::FileStamp). Catches changes that keep the length.
+    bool Unchanged(int fileNo) const;
 
     // Maps size bytes from the 1-based position, which must start a MappedWindow::kAlignment
     // stretch; empty when the number is not open or the system refuses.
@@ -52,9 +57,15 @@ class FileTable {
     bool IsOpen(int fileNo) const;
 
   private:
-    std::optional<native::FileHandle> Get(int fileNo) const;
+    struct OpenFile {
+        native::FileHandle handle;
+        native::FileStamp stamp;  // as it was opened
+    };
 
-    std::array<std::optional<native::FileHandle>, kLastNumber + 1> open_{};
+    std::optional<native::FileHandle> Get(int fileNo) const;
+    const OpenFile* Find(int fileNo) const;  // null when the number is not open
+
+    std::array<std::optional<OpenFile>, kLastNumber + 1> open_{};
 };
 
 // The program's one table of open files.

@@ -11,7 +11,9 @@ namespace duplexa::native {
 std::optional<FileHandle> OpenForReading(const std::string& path) {
     // Look before opening: opening some devices has side effects, and a FIFO would block.
     struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    // The system's calls end a name at a NUL: with one inside, another file would open.
+    if (path.empty() || path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0 ||
+        !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
     // O_NONBLOCK guards the race where the path is swapped for a FIFO after the stat.
@@ -41,6 +43,20 @@ std::optional<std::int64_t> SizeOf(FileHandle file) {
     return static_cast<std::int64_t>(info.st_size);
 }
 
+std::optional<FileStamp> StampOf(FileHandle file) {
+    struct stat info {};
+    if (::fstat(static_cast<int>(file.value), &info) != 0) {
+        return std::nullopt;
+    }
+    const auto nanoseconds = [](const timespec& at) {
+        return static_cast<std::int64_t>(at.tv_sec) * 1000000000 + at.tv_nsec;
+    };
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev),
+                     static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
+                     nanoseconds(info.st_ctim)};
+}
+
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
@@ -58,6 +74,18 @@ std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, 
         done += static_cast<std::size_t>(got);
     }
     return static_cast<std::int64_t>(done);
+}
+
+void ForgetCached(FileHandle file, std::int64_t offset) {
+#ifdef POSIX_FADV_DONTNEED
+    // Only whole pages are dropped, so the stretch starts at its page.
+    const auto page = static_cast<std::int64_t>(::sysconf(_SC_PAGESIZE));
+    ::posix_fadvise(static_cast<int>(file.value), static_cast<off_t>(offset - offset % page), 0,
+                    POSIX_FADV_DONTNEED);
+#else
+    (void)file;
+    (void)offset;
+#endif
 }
 
 void AdviseSequential(FileHandle file) {

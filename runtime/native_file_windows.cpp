@@ -33,7 +33,8 @@ std::wstring Widen(const std::string& utf8) {
 
 std::optional<FileHandle> OpenForReading(const std::string& path) {
     const std::wstring wide = Widen(path);
-    if (wide.empty()) {
+    // The system's calls end a name at a NUL: with one inside, another file would open.
+    if (wide.empty() || wide.find(L'\0') != std::wstring::npos) {
         return std::nullopt;
     }
     // Without FILE_FLAG_BACKUP_SEMANTICS a folder fails to open, as it should.
@@ -56,6 +57,21 @@ std::optional<std::int64_t> SizeOf(FileHandle file) {
         return std::nullopt;
     }
     return static_cast<std::int64_t>(size.QuadPart);
+}
+
+std::optional<FileStamp> StampOf(FileHandle file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(AsHandle(file), &info)) {
+        return std::nullopt;
+    }
+    const auto join = [](DWORD high, DWORD low) {
+        return static_cast<std::uint64_t>(high) << 32 | low;
+    };
+    const auto lastWrite =
+        join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+    return FileStamp{info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow),
+                     static_cast<std::int64_t>(join(info.nFileSizeHigh, info.nFileSizeLow)),
+                     static_cast<std::int64_t>(lastWrite), 0};
 }
 
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size) {
@@ -82,6 +98,10 @@ std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, 
         done += got;
     }
     return static_cast<std::int64_t>(done);
+}
+
+void ForgetCached(FileHandle, std::int64_t) {
+    // Nothing maps files here, so what is cached came from reads, which met the true end.
 }
 
 void AdviseSequential(FileHandle) {

@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that has everything configures without touching the network.
-# Usage: scripts/install-deps.sh [native|windows|package]
+# Usage: scripts/install-deps.sh [native|windows|package|fuzz|drag]
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
-# qt6-base-private-dev: the window tests switch Qt's accessibility on as a screen reader would.
+# qt6-base-private-dev: the window tests switch Qt's accessibility on as a screen reader would;
+# libfuse3-dev, fuse3: the fault-injection tests mount a file system of their own.
 native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
         qt6-base-private-dev qt6-svg-dev qt6-translations-l10n
-        libxcb1-dev xvfb xauth fonts-liberation2 bc time python3)
+        libxcb1-dev xvfb xauth fonts-liberation2 bc time python3 libfuse3-dev fuse3)
 windows=(cmake make googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xauth
          fonts-liberation2 imagemagick)
-# Building the Debian package and checking it and the installed files.
-package=(cmake make dpkg-dev file gzip lintian desktop-file-utils appstream python3)
+# Building the Debian package and checking it and the installed files (devscripts: hardening-check).
+package=(cmake make dpkg-dev file gzip lintian devscripts desktop-file-utils appstream python3)
+# libFuzzer comes with clang's runtime libraries.
+fuzz=(cmake make clang-14 libclang-rt-14-dev libgtest-dev googletest)
+# scripts/drop-into-window.sh: a GTK drag source, a window manager, the pointer and a picture.
+drag=(python3-gi gir1.2-gtk-3.0 openbox xvfb xauth xdotool imagemagick)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;
     windows) wanted=("${windows[@]}") ;;
     package) wanted=("${package[@]}") ;;
-    *) echo "usage: $0 [native|windows|package]" >&2; exit 2 ;;
+    fuzz) wanted=("${fuzz[@]}") ;;
+    drag) wanted=("${drag[@]}") ;;
+    *) echo "usage: $0 [native|windows|package|fuzz|drag]" >&2; exit 2 ;;
 esac
 
 missing=()

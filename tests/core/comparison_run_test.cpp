@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -220,8 +221,9 @@ TEST_F(ComparisonRunTest, FileGoneSinceTheDropIsReportedOnItsBox) {
     }
 }
 
-TEST_F(ComparisonRunTest, FileThatChangesLengthDuringTheRunGivesNoVerdict) {
-    // Shrinking is met by the next block; growing only by the check after the last block.
+TEST_F(ComparisonRunTest, FileThatChangesDuringTheRunGivesNoVerdict) {
+    // Shrinking is met by the next block; growing and changes that keep the length only by the
+    // check after the last block.
     // During the event turn the helper is already reading the next block's second half: a cut
     // there may come before or after its read, and is met by then or by the block after.
     const auto shrink = [](const std::string& path) {
@@ -233,13 +235,26 @@ TEST_F(ComparisonRunTest, FileThatChangesLengthDuringTheRunGivesNoVerdict) {
     const auto grow = [](const std::string& path) {
         std::ofstream(path, std::ios::binary | std::ios::app).put('x');
     };
+    const auto rewriteCompared = [](const std::string& path) {
+        std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).write("ZZZZ", 4);
+    };
+    const auto cutAndGrowBack = [](const std::string& path) {
+        std::filesystem::resize_file(path, 10);
+        std::filesystem::resize_file(path, 3 * kBlock);
+    };
     const struct {
         int box;
         int turn;
         std::function<void(const std::string&)> change;
-    } cases[] = {
-        {0, 1, shrink}, {1, 1, shrink}, {0, 1, shrinkInSecondHalf}, {1, 1, shrinkInSecondHalf},
-        {0, 1, grow},   {1, 3, grow}};
+    } cases[] = {{0, 1, shrink},
+                 {1, 1, shrink},
+                 {0, 1, shrinkInSecondHalf},
+                 {1, 1, shrinkInSecondHalf},
+                 {0, 1, grow},
+                 {1, 3, grow},
+                 {0, 1, rewriteCompared},
+                 {1, 3, rewriteCompared},
+                 {0, 2, cutAndGrowBack}};
     for (const auto& c : cases) {
         for (const auto how : {ReadMethod::Mapping, ReadMethod::Reading}) {
             SCOPED_TRACE(testing::Message() << "box " << c.box << " turn " << c.turn << " method "
@@ -248,6 +263,10 @@ TEST_F(ComparisonRunTest, FileThatChangesLengthDuringTheRunGivesNoVerdict) {
             view = {};
             pump = {};
             Files(PatternBytes(3 * kBlock), PatternBytes(3 * kBlock));
+            for (const auto& path : state.filePaths) {  // written well before the run, as a
+                std::filesystem::last_write_time(       // user's files are
+                    path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+            }
             pump.At(c.turn, [&] { c.change(state.filePaths[static_cast<std::size_t>(c.box)]); });
             Press();
             EXPECT_EQ(view.resultCaption, "File cannot be read.");

@@ -51,6 +51,8 @@ TEST_F(CanOpenFileTest, WhatIsNotAReadableRegularFileFails) {
     EXPECT_FALSE(Check(base + kPathSeparator));
     EXPECT_FALSE(Check(base + kPathSeparator + "missing.bin"));
     EXPECT_FALSE(Check(""));
+    const std::string present = dir.Write("x", "abc");
+    EXPECT_FALSE(Check(present + std::string("\0one", 4))) << "would open x itself";
 #ifdef _WIN32
     EXPECT_FALSE(Check("NUL"));
 #else

@@ -157,18 +157,28 @@ TEST_F(FileDropTest, OnlyTheFirstOfSeveralFilesCounts) {
     EXPECT_EQ(view.Count("lblFile(1)"), 0);
 }
 
-TEST_F(FileDropTest, SpacesAroundThePathAreTrimmedButOtherWhitespaceIsNot) {
-    Drop(0, "  " + a + "   ");
-    EXPECT_EQ(state.droppedPath, a);
-    EXPECT_EQ(state.filePaths[0], a);
-    EXPECT_EQ(view.boxText[0], "a.txt");
-    EXPECT_EQ(view.boxBackColour[0], kLightGreen);
-
-    Drop(1, "\t" + b + "\n");
-    EXPECT_EQ(state.filePaths[1], "\t" + b + "\n");
-    EXPECT_EQ(view.boxText[1], "b.txt\n");
-    EXPECT_EQ(view.boxBackColour[1], kRed)
-        << "tab and line break are part of a path that does not exist";
+// Spaces are padding only where names cannot carry them; elsewhere "tr " and "tr" are two
+// files, and trimming would compare the wrong one.
+TEST_F(FileDropTest, PathsAreTakenExactlyWhereNamesMayCarrySpaces) {
+    const std::string spaced = dir.Write(" spaced.txt ", "x");
+    const struct {
+        std::string dropped, taken, shown;
+        OleColour colour;
+    } cases[] = {
+        {"  " + a + "   ", kTrimDroppedPaths ? a : "  " + a + "   ",
+         kTrimDroppedPaths ? "a.txt" : "a.txt   ", kTrimDroppedPaths ? kLightGreen : kRed},
+        {spaced, kTrimDroppedPaths ? spaced.substr(0, spaced.size() - 1) : spaced,
+         kTrimDroppedPaths ? " spaced.txt" : " spaced.txt ", kLightGreen},
+        {"\t" + b + "\n", "\t" + b + "\n", "b.txt\n", kRed},  // never trimmed: no such file
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.dropped));
+        Drop(0, c.dropped);
+        EXPECT_EQ(state.droppedPath, c.taken);
+        EXPECT_EQ(state.filePaths[0], c.taken);
+        EXPECT_EQ(view.boxText[0], c.shown);
+        EXPECT_EQ(view.boxBackColour[0], c.colour);
+    }
 }
 
 TEST_F(FileDropTest, DropsThatCarryNoPathChangeNothing) {
@@ -183,6 +193,8 @@ TEST_F(FileDropTest, DropsThatCarryNoPathChangeNothing) {
 
     Drop(1, "    ");
     Drop(1, "");
+    Drop(1, b + std::string("\0two", 4));  // the system would open b itself
+    Drop(1, std::string("\0", 1));
     EXPECT_TRUE(view.log.empty());
     EXPECT_EQ(state.filePaths, before.filePaths);
     EXPECT_EQ(state.fileUsable, before.fileUsable);
@@ -192,7 +204,7 @@ TEST_F(FileDropTest, DropsThatCarryNoPathChangeNothing) {
 
 TEST_F(FileDropTest, IndexOutsideTheTwoBoxesEndsAfterStoringTheDroppedPath) {
     for (const std::int16_t index : {std::int16_t{2}, std::int16_t{-1}, std::int16_t{32767}}) {
-        Drop(index, " " + a);
+        Drop(index, a);
         EXPECT_EQ(state.droppedPath, a) << index;
     }
     EXPECT_TRUE(view.log.empty());

@@ -7,7 +7,7 @@ cmake=$1 build=$2 check=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"$cmake" --install "$build" --prefix "$work/installed" >/dev/null || exit 1
+"$cmake" --install "$build" --prefix "$work/good" >/dev/null || exit 1
 
 apps=share/applications/hu.veltrimo.Duplexa.desktop
 meta=share/metainfo/hu.veltrimo.Duplexa.metainfo.xml
@@ -27,18 +27,5 @@ cases=(
     "1|the program names another desktop file|cp /bin/true bin/duplexa"
 )
 
-failed=0
-for row in "${cases[@]}"; do
-    IFS='|' read -r expected what how <<<"$row"
-    copy=$work/case
-    rm -rf "$copy" && cp -a "$work/installed" "$copy"
-    (cd "$copy" && eval "$how") || { echo "could not set up: $what"; failed=1; continue; }
-    "$check" "$copy" 2>"$work/messages"
-    got=$?
-    if [[ $got -ne $expected ]]; then
-        echo "FAILED when $what: exit status $got, expected $expected"
-        cat "$work/messages"
-        failed=1
-    fi
-done
-exit $failed
+source "$(dirname "$0")/break_each.sh"
+break_each "$check" "$work/case"

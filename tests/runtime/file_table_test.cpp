@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <vector>
 
 #include "support/temp_dir.h"
@@ -105,6 +108,51 @@ TEST(FileTable, EndsAtOnlyTheExactLength) {
     EXPECT_TRUE(files.EndsAt(2, 0));
     EXPECT_FALSE(files.EndsAt(2, 1));
     EXPECT_FALSE(files.EndsAt(3, 0)) << "number not open";
+}
+
+// Changes that keep the length as well as those that do not; reading is no change. The file
+// was written well before it is opened, as a user's files are, so a change in the same clock
+// tick as the open still shows.
+TEST(FileTable, UnchangedUntilTheFileIsWrittenCutOrTouched) {
+    TempDir dir;
+    const auto write = [](const std::string& path, std::uintmax_t at, const char* bytes) {
+        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(static_cast<std::streamoff>(at));
+        file.write(bytes, 4);
+    };
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> change;
+    } cases[] = {
+        {"read only", nullptr},
+        {"rewritten in place", [&](const std::string& path) { write(path, 0, "ZZZZ"); }},
+        {"rewritten with its own bytes", [&](const std::string& path) { write(path, 8, "89ab"); }},
+        {"cut and grown back",
+         [](const std::string& path) {
+             std::filesystem::resize_file(path, 4);
+             std::filesystem::resize_file(path, 16);
+         }},
+        {"touched",
+         [](const std::string& path) {
+             std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now());
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.Write("stamped", "0123456789abcdef");
+        std::filesystem::last_write_time(
+            path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        FileTable files;
+        ASSERT_TRUE(files.Open(1, path));
+        std::vector<std::uint8_t> buffer(16);
+        ASSERT_TRUE(files.Read(1, 1, buffer));
+        if (c.change) {
+            c.change(path);
+        }
+        EXPECT_EQ(files.Unchanged(1), !c.change);
+        EXPECT_EQ(files.Length(1), 16) << "the length alone would not tell";
+    }
+    EXPECT_FALSE(FileTable().Unchanged(1)) << "number not open";
 }
 
 TEST(FileTable, RejectsMissingPathsFoldersAndEmptyPaths) {

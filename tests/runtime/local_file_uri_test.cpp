@@ -1,0 +1,53 @@
+#include "runtime/local_file_uri.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/host_name.h"
+
+namespace duplexa {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(LocalFileUri, OnlyFilesOfThisMachineBecomeDecodedPaths) {
+    const struct {
+        std::string uri;
+        std::string path;  // empty: refused
+    } cases[] = {
+        {"file:///home/ana/report.pdf", "/home/ana/report.pdf"},
+        {"file:///home/ana/a%20b%C3%A1.pdf", "/home/ana/a b\xC3\xA1.pdf"},
+        {"file:///tmp/tr%20", "/tmp/tr "},  // a trailing space is part of the name
+        {"FILE://LocalHost/tmp/x", "/tmp/x"},
+        {"file://Desk-7/tmp/x", "/tmp/x"},  // this machine's own name, in any case
+        {"file://server/share/x", ""},      // another machine
+        {"file://desk-7.example/x", ""},
+        {"https://example.org/x", ""},  // not a file
+        {"file:///tmp/a%2", ""},        // broken escape
+        {"file:///tmp/a%zz", ""},       // not hex
+        {"file:///tmp/x%00one", ""},    // an encoded NUL would cut the name short
+        {"file:///tmp/x\0one"s, ""},    // and so would a raw one
+        {"file:///tmp/a?b=1", ""},      // a query is no part of a file
+        {"file://", ""},
+#ifdef _WIN32
+        {"file:///C:/Users/ana/a%20b.txt", "C:\\Users\\ana\\a b.txt"},
+#endif
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LocalPathOfFileUri(c.uri, "desk-7"), c.path) << testing::PrintToString(c.uri);
+    }
+    EXPECT_EQ(LocalPathOfFileUri("file://x/tmp/a", ""), "") << "an unknown own name is no host";
+}
+
+TEST(LocalFileUri, TheMachinesOwnNameIsLocal) {
+    const std::string host = native::HostName();
+    if (host.empty()) {
+        GTEST_SKIP() << "the system gives no host name";
+    }
+    EXPECT_EQ(LocalPathOfFileUri("file://" + host + "/a/b"), "/a/b");
+    EXPECT_EQ(LocalPathOfFileUri("file://" + host + "x/a/b"), "");
+}
+
+}  // namespace
+}  // namespace duplexa
