@@ -113,9 +113,10 @@ int Read(const char* path, char* buffer, std::size_t size, off_t offset, fuse_fi
     fuse* fs = fuse_new(&args, &operations, sizeof operations, nullptr);
     const bool mounted = fs != nullptr && fuse_mount(fs, mountPoint.c_str()) == 0;
     const char answer = mounted ? '1' : '0';
-    (void)::write(ready, &answer, 1);
+    // If the parent is gone there is no one to tell, and serving is pointless.
+    const bool told = ::write(ready, &answer, 1) == 1;
     ::close(ready);
-    if (mounted && fuse_set_signal_handlers(fuse_get_session(fs)) == 0) {
+    if (mounted && told && fuse_set_signal_handlers(fuse_get_session(fs)) == 0) {
         fuse_loop(fs);
         fuse_remove_signal_handlers(fuse_get_session(fs));
     }
