@@ -4,8 +4,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QTextOption>
 #include <QUrl>
 #include <utility>
