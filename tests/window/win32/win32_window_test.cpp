@@ -223,7 +223,8 @@ TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows
     Key(Box(0), VK_INSERT, /*shift=*/true);
     Pump();
     EXPECT_EQ(TextOf(Box(0)), L"picked.bin");
-    EXPECT_EQ(form().logic().ChooserFolder(1) + "\\picked.bin", first) << "beside the other box's file";
+    EXPECT_EQ(form().logic().ChooserFolder(1) + "\\picked.bin", first)
+        << "beside the other box's file";
     EXPECT_EQ(SendMessageW(Box(0), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Box(0)), -1), 0);
     EXPECT_EQ(FindWindowW(L"#32768", nullptr), nullptr) << "no edit menu";
 }
