@@ -170,8 +170,11 @@ class ControlAccessible final : public QAccessibleWidget, public QAccessibleText
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
+    // One run without attributes over the whole text: a reader that speaks a line run by run
+    // (Orca) would drop the last character after an empty one.
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 

@@ -132,6 +132,10 @@ TEST_F(AccessibilityTest, BoxesAreReadOnlyTextTellingHowToFillThemAndWhetherTheF
     QAccessibleInterface* box = Child("lblFile0");
     EXPECT_EQ(box->text(QAccessible::Value), "Drag and drop the first file here");
     EXPECT_EQ(box->textInterface()->text(0, -1), box->text(QAccessible::Value));
+    int start = -1;
+    int end = -1;
+    box->textInterface()->attributes(5, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 33)) << "one run: readers speak it whole";
     EXPECT_TRUE(box->state().readOnly && box->state().focusable);
     EXPECT_TRUE(box->text(QAccessible::Description).contains("Ctrl+V"));
 
