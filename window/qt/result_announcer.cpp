@@ -21,6 +21,9 @@ void Notice::Say(const QString& text) {
 
 ResultAnnouncer::ResultAnnouncer(Label& line) : line_(line), notice_(line) {
     clock_.start();
+    sayNext_.setSingleShot(true);
+    sayNext_.setInterval(0);
+    QObject::connect(&sayNext_, &QTimer::timeout, &notice_, [this] { notice_.Say(toSay_); });
 }
 
 void ResultAnnouncer::Landed(const QString& caption, bool running) {
@@ -28,7 +31,8 @@ void ResultAnnouncer::Landed(const QString& caption, bool running) {
         return;
     }
     if (running) {
-        notice_.Say(caption);
+        toSay_ = caption;
+        sayNext_.start();
         return;
     }
     QAccessibleEvent changed(&line_, QAccessible::NameChanged);  // its name is its caption
@@ -36,8 +40,18 @@ void ResultAnnouncer::Landed(const QString& caption, bool running) {
 }
 
 void ResultAnnouncer::Settled() {
+    const QString& verdict = line_.caption();
+    const bool unsaid = sayNext_.isActive() && toSay_ == verdict;
+    sayNext_.stop();
     notice_.hide();
-    Landed(line_.caption(), false);
+    if (!pacer_.Settled(verdict.toStdString()) && !unsaid) {
+        return;
+    }
+    QAccessibleEvent changed(&line_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (!line_.hasFocus()) {
+        notice_.Say(verdict);  // where the focus is, the reader hears it already
+    }
 }
 
 }  // namespace duplexa

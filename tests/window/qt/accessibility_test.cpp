@@ -17,6 +17,7 @@
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/label.h"
+#include "window/qt/result_announcer.h"
 #include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
@@ -173,6 +174,46 @@ TEST_F(AccessibilityTest, SignIsHiddenUntilAVerdictAndEachVerdictIsAnnouncedOnce
     form->control<QPushButton>(comCompare).click();
     EXPECT_EQ(sign->text(QAccessible::Name), "Different");
     EXPECT_TRUE(heard.back().startsWith("Differ in 1 bytes"));
+}
+
+// A reader hears a verdict once: where the focus is, or else as a notification; a run's
+// progress as a notification at the run's next event turn.
+TEST_F(AccessibilityTest, EachVerdictIsSaidOnceWhereverTheFocusIs) {
+    static QStringList said;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow &&
+            event->object()->objectName() == QLatin1String("notice")) {
+            said.append(static_cast<QWidget*>(event->object())->accessibleName());
+        }
+    });
+    const struct {
+        bool lineFocused;
+        bool verdictInTheRun;  // landed while the run went on, in its last turn
+        QStringList expected;
+    } cases[] = {
+        {true, true, {}},
+        {true, false, {}},
+        {false, true, {"Same."}},
+        {false, false, {"Same."}},
+    };
+    for (const auto& c : cases) {
+        said.clear();
+        Label& line = form->control<Label>(lblResult);
+        ResultAnnouncer announcer(line);
+        QApplication::setActiveWindow(form.get());
+        form->control(c.lineFocused ? lblResult : ComClose).setFocus();
+        announcer.Landed("Working...", true);
+        QApplication::processEvents();
+        EXPECT_EQ(said, QStringList{"Working..."});
+        said.clear();
+        line.SetCaption("Same.");
+        if (c.verdictInTheRun) {
+            announcer.Landed("Same.", true);
+        }
+        announcer.Settled();
+        QApplication::processEvents();
+        EXPECT_EQ(said, c.expected) << c.lineFocused << c.verdictInTheRun;
+    }
 }
 
 }  // namespace
