@@ -210,11 +210,15 @@ TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows
     Open();
     form().logic().ApplyLanguage(0);
     const std::string first = dir.Write("picked.bin", "abc");
-    for (const WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_RETURN}}) {
+    for (const WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_RETURN}, WPARAM{0}}) {
         seenDialogTitle.clear();
         SetFocus(Box(1));
         SetTimer(nullptr, 0, 50, CancelFileDialog);
-        Key(Box(1), key);
+        if (key == 0) {  // a double-click
+            PostMessageW(Box(1), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        } else {
+            Key(Box(1), key);
+        }
         Pump();
         EXPECT_EQ(win32::Narrow(seenDialogTitle), "A második fájl kiválasztása") << key;
     }
