@@ -52,6 +52,7 @@ inline constexpr TextPair TXT_SIGN_DIFFERENT{"Eltérnek", "Different"};
 inline constexpr TextPair TXT_CHOOSE_FIRST{"Az első fájl kiválasztása", "Choose the first file"};
 inline constexpr TextPair TXT_CHOOSE_SECOND{"A második fájl kiválasztása",
                                             "Choose the second file"};
+inline constexpr TextPair TXT_ALL_FILES{"Minden fájl", "All files"};  // the chooser's filter
 // Each flag is named in its own language, whichever language is in force.
 inline constexpr std::string_view TXT_FLAG_ENGLISH = "English";
 inline constexpr std::string_view TXT_FLAG_HUNGARIAN = "Magyar";

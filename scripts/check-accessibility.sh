@@ -9,18 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(realpath "${1:-$root/build/window/qt/duplexa}")
 
-missing=()
-for pkg in at-spi2-core python3-pyatspi xvfb xauth xdotool xclip dbus; do
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo=()
-    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-deps.sh" screen-reader
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that has everything configures without touching the network.
-# Usage: scripts/install-deps.sh [native|windows|package|fuzz|drag]
+# Usage: scripts/install-deps.sh [native|windows|package|fuzz|drag|screen-reader]
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
@@ -20,6 +20,9 @@ package=(cmake make dpkg-dev file gzip lintian devscripts desktop-file-utils app
 fuzz=(cmake make clang-14 libclang-rt-14-dev libgtest-dev googletest)
 # scripts/drop-into-window.sh: a GTK drag source, a window manager, the pointer and a picture.
 drag=(python3-gi gir1.2-gtk-3.0 openbox xvfb xauth xdotool imagemagick)
+# scripts/check-accessibility.sh and check-screen-reader.sh: the accessibility bus read from
+# Python, keys and the clipboard under Xvfb, and Orca itself with a window manager.
+screen_reader=(at-spi2-core python3-pyatspi xvfb xauth xdotool xclip dbus orca openbox bc)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;
@@ -27,7 +30,8 @@ case "${1:-native}" in
     package) wanted=("${package[@]}") ;;
     fuzz) wanted=("${fuzz[@]}") ;;
     drag) wanted=("${drag[@]}") ;;
-    *) echo "usage: $0 [native|windows|package|fuzz|drag]" >&2; exit 2 ;;
+    screen-reader) wanted=("${screen_reader[@]}") ;;
+    *) echo "usage: $0 [native|windows|package|fuzz|drag|screen-reader]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -198,8 +198,15 @@ constexpr std::array kControls{
                   .intervalMs = 100},
 };
 
-constexpr std::array kTabOrder{Control::comCompare, Control::ComClose,  Control::cmdOrder1,
-                               Control::cmdOrder2,  Control::lblFile_0, Control::lblFile_1};
+constexpr std::array kTabOrder{Control::comCompare, Control::ComClose,   Control::cmdOrder1,
+                               Control::cmdOrder2,  Control::lblFile_0,  Control::lblFile_1,
+                               Control::imgLangENG, Control::imgLangHUN, Control::lblHomepage};
+
+bool Contains(const PlaceDesign& outer, const PlaceDesign& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top &&
+           inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
 
 }  // namespace
 
@@ -213,6 +220,22 @@ const ControlDesign& FrmMainDesign(Control id) {
 
 std::span<const Control> FrmMainTabOrder() {
     return kTabOrder;
+}
+
+Control PressTarget(Control id) {
+    return FrmMainDesign(id).reader.pressTarget.value_or(id);
+}
+
+std::optional<Control> ShapeBehind(Control id) {
+    const ControlDesign& control = FrmMainDesign(id);
+    for (std::size_t row = Row(id); row-- > 0;) {
+        const ControlDesign& below = kControls[row];
+        if (below.kind == ControlKind::Shape && below.container == control.container &&
+            Contains(below.place, control.place)) {
+            return below.id;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace duplexa

@@ -2,6 +2,7 @@
 
 #include "core/language.h"
 #include "window/design/frm_main_design.h"
+#include "window/logic/frm_main_logic.h"
 
 namespace duplexa {
 namespace {
@@ -29,6 +30,7 @@ std::optional<AccessibleFacts> DescribeControl(Control id, const ControlLook& lo
     AccessibleFacts facts;
     facts.kind = reader.kind;
     facts.pressTarget = reader.pressTarget;
+    facts.inForce = InForce(id, state);
     switch (reader.kind) {
         case AccessibleKind::ToolkitOwn:
             return std::nullopt;

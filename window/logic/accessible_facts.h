@@ -25,6 +25,8 @@ struct AccessibleFacts {
     bool shown = true;  // the sign is in the tree while hidden, marked as not on screen
     // For a flag: the control whose click the press stands for. Empty: the control's own.
     std::optional<Control> pressTarget;
+    // For a layout button or a flag: whether its choice is in force (pressed, checked).
+    std::optional<bool> inForce;
 };
 
 // Nothing for controls the toolkit describes well by itself (the captioned buttons).

@@ -1,8 +1,32 @@
-// Which handler a click, a pointer move or a file for a box concerns.
+// Which handler a click, a key press, a pointer move or a file for a box concerns.
 
+#include <filesystem>
+
+#include "core/language.h"
 #include "window/logic/frm_main_logic.h"
 
 namespace duplexa {
+
+std::optional<bool> InForce(Control id, const WindowState& state) {
+    switch (id) {
+        case Control::cmdOrder1:
+            return state.layoutMode == 1;
+        case Control::cmdOrder2:
+            return state.layoutMode == 2;
+        case Control::imgLangENG:
+            return currentLanguage != 0;
+        case Control::imgLangHUN:
+            return currentLanguage == 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+void frmMainLogic::ShowInForce(std::initializer_list<Control> choices) {
+    for (const Control id : choices) {
+        view_.SetInForce(id, InForce(id, state_).value_or(false));
+    }
+}
 
 void frmMainLogic::Control_Click(Control id) {
     switch (id) {
@@ -35,6 +59,19 @@ void frmMainLogic::Control_MouseMove(Control id) {
         default:
             return;
     }
+}
+
+std::string frmMainLogic::ChooserFolder(int box) const {
+    for (const int from : {1 - box, box}) {
+        const std::string& path = state_.filePaths[static_cast<std::size_t>(from)];
+        if (!path.empty()) {
+            const std::filesystem::path folder =
+                std::filesystem::path(std::u8string(path.begin(), path.end())).parent_path();
+            const std::u8string text = folder.u8string();
+            return std::string(text.begin(), text.end());
+        }
+    }
+    return {};
 }
 
 bool frmMainLogic::lblFile_FilesGiven(int box, const std::vector<std::string>& paths) {

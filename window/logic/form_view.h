@@ -48,6 +48,9 @@ class FormView : public virtual RunView, public virtual DropView {
     virtual void SetFontUnderline(Control control, bool underline) = 0;
     virtual void SetBackColour(Control control, OleColour colour) = 0;
     virtual void SetTimerEnabled(bool enabled) = 0;  // tmrLang
+    // A layout button or a flag shows, to the eye and to screen readers, whether what it
+    // chooses is in force.
+    virtual void SetInForce(Control control, bool inForce) = 0;
 
     virtual void SetWindowCaption(const std::string& caption) = 0;
     virtual OleColour BackColour() const = 0;  // may be a system colour, 0x80000000 + index

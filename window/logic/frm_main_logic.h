@@ -5,6 +5,8 @@
 // toolkit, and both front ends decide these things here alike.
 
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,9 @@ class frmMainLogic {
     // nor a list without a file (false, nothing changes).
     bool TakesFiles() const { return !state_.isRunning; }
     bool lblFile_FilesGiven(int box, const std::vector<std::string>& paths);
+    // Where the file chooser of a box opens: the folder of the other box's file, else of its
+    // own, else nowhere in particular (empty).
+    std::string ChooserFolder(int box) const;
 
     // Start-up and shutdown.
     void Form_Load();
@@ -71,6 +76,7 @@ class frmMainLogic {
 
   private:
     void Highlight(std::int16_t spot);
+    void ShowInForce(std::initializer_list<Control> choices);
 
     WindowState& state_;
     FormView& view_;
@@ -81,6 +87,10 @@ class frmMainLogic {
     bool closeWaits_ = false;  // asked to close during a run
     bool unloaded_ = false;
 };
+
+// Whether the layout or language that a layout button or a flag chooses is in force; nothing
+// for any other control.
+std::optional<bool> InForce(Control id, const WindowState& state);
 
 // Opens the maker's home page in the user's browser, owned by window. Shows nothing on failure.
 void OpenHomepage(const FormView& window, HomepageOpener& opener);

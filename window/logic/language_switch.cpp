@@ -43,6 +43,7 @@ void frmMainLogic::ApplyLanguage(std::int32_t language) {
     view_.SetLeft(Control::cmdOrder2, order2Left);
 
     view_.SetWindowCaption(view_.Caption(Control::lblTitle));
+    ShowInForce({Control::imgLangENG, Control::imgLangHUN});
 }
 
 // Store first, then apply: the window changes language even when the choice cannot be stored.

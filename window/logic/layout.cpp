@@ -37,6 +37,7 @@ void frmMainLogic::ApplyLayout(std::int16_t layout) {
     }
     view_.SetWidth(Control::lblFile_1, view_.Width(Control::lblFile_0));
     view_.SetHeight(Control::lblFile_1, view_.Height(Control::lblFile_0));
+    ShowInForce({Control::cmdOrder1, Control::cmdOrder2});
 }
 
 void frmMainLogic::cmdOrder1_Click() {

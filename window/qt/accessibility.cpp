@@ -80,7 +80,11 @@ class ControlAccessible final : public QAccessibleWidget, public QAccessibleText
 
     AccessibleFacts Facts() const { return FactsOf(*widget()).value_or(AccessibleFacts{}); }
 
-    QAccessible::Role role() const override { return RoleOf(Facts().kind); }
+    // A layout button or a flag is one of two choices, and readers say whether it is taken.
+    QAccessible::Role role() const override {
+        const AccessibleFacts facts = Facts();
+        return facts.inForce ? QAccessible::RadioButton : RoleOf(facts.kind);
+    }
 
     QString text(QAccessible::Text t) const override {
         const AccessibleFacts facts = Facts();
@@ -103,6 +107,8 @@ class ControlAccessible final : public QAccessibleWidget, public QAccessibleText
         s.multiLine = s.readOnly;
         s.linked = facts.kind == AccessibleKind::Link;
         s.invisible = s.invisible || !facts.shown;
+        s.checkable = facts.inForce.has_value();
+        s.checked = facts.inForce.value_or(false);
         return s;
     }
 
@@ -164,8 +170,11 @@ class ControlAccessible final : public QAccessibleWidget, public QAccessibleText
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
+    // One run without attributes over the whole text: a reader that speaks a line run by run
+    // (Orca) would drop the last character after an empty one.
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
         return {};
     }
 
@@ -236,6 +245,9 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     }
     if (className == QLatin1String("duplexa::frmMain")) {
         return new WindowAccessible(widget);
+    }
+    if (className == QLatin1String("duplexa::Notice")) {
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     }
     // Our own controls, and the picture buttons whose captions are empty.
     const bool ours = className.startsWith(QLatin1String("duplexa::"));

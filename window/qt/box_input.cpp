@@ -83,6 +83,11 @@ void BoxInput::OpenChooser() {
     chooser->setObjectName(QStringLiteral("chooser"));
     chooser->setOption(QFileDialog::DontUseNativeDialog);
     chooser->setFileMode(QFileDialog::ExistingFile);
+    chooser->setNameFilter(QStringLiteral("%1 (*)").arg(
+        QString::fromStdString(PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en))));
+    if (const std::string folder = handlers_.ChooserFolder(index_); !folder.empty()) {
+        chooser->setDirectory(QString::fromStdString(folder));
+    }
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &QFileDialog::fileSelected, this,
             [this](const QString& path) { Take({LocalFilePath(QUrl::fromLocalFile(path))}); });

@@ -1,6 +1,10 @@
 #include "window/qt/clickable_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace duplexa {
 
@@ -32,6 +36,31 @@ void ClickableWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (click) {
         emit clicked();
     }
+}
+
+void ClickableWidget::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        emit keyPressed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ClickableWidget::PaintFocus(QPainter& painter) {
+    if (hasFocus()) {
+        PaintFocusMark(*this, painter, rect());
+    }
+}
+
+void PaintFocusMark(QWidget& widget, QPainter& painter, const QRect& rect) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(&widget);
+    focus.state |= QStyle::State_KeyboardFocusChange;
+    focus.rect = rect;
+    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &widget);
 }
 
 }  // namespace duplexa

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace duplexa {
 
 class ClickableWidget : public QWidget {
@@ -15,8 +17,14 @@ class ClickableWidget : public QWidget {
   signals:
     void clicked();
     void mouseMoved();
+    // Enter or Space while it has the focus.
+    void keyPressed();
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // The style's focus mark inside the control while it has the focus.
+    void PaintFocus(QPainter& painter);
+
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -25,5 +33,9 @@ class ClickableWidget : public QWidget {
   private:
     bool pressed_ = false;  // a left press that the release may turn into a click
 };
+
+// The style's focus mark in rect, also when the focus came by a click or at start, not only by
+// Tab: keyboard users see where Enter acts.
+void PaintFocusMark(QWidget& widget, QPainter& painter, const QRect& rect);
 
 }  // namespace duplexa

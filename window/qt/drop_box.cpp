@@ -4,13 +4,12 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QTextOption>
 #include <QUrl>
 #include <utility>
 
 #include "runtime/qt/local_file_path.h"
+#include "window/qt/clickable_widget.h"
 #include "window/qt/ole_colour.h"
 
 namespace duplexa {
@@ -95,12 +94,14 @@ void DropBox::dropEvent(QDropEvent* event) {
 void DropBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPalette& colours = palette();
-    painter.fillRect(rect(), ToQColor(backColour_));
+    const ColourScheme scheme = CurrentScheme();
+    const Rgb back = Resolve(backColour_, scheme);
+    painter.fillRect(rect(), ToQColor(back));
     qDrawWinPanel(&painter, rect(), colours, /*sunken=*/true);
 
     QTextOption layout(Qt::AlignLeft | Qt::AlignTop);
     layout.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // long names stay readable
-    painter.setPen(ToQColor(foreColour_));
+    painter.setPen(ToQColor(ReadableText(foreColour_, back, scheme)));
     painter.setClipRect(rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
     painter.drawText(QRectF(rect().adjusted(kBorder + kMargin, kBorder + kMargin - 1,
                                             -(kBorder + kMargin), -kBorder)),
@@ -109,12 +110,7 @@ void DropBox::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         // Keyboard users see which box Enter and Ctrl+V act on.
         painter.setClipping(false);
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        // Also when focus came by a click or at start, not only by Tab.
-        focus.state |= QStyle::State_KeyboardFocusChange;
-        focus.rect = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        PaintFocusMark(*this, painter, rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
     }
 }
 

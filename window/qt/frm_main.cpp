@@ -1,8 +1,10 @@
 #include "window/qt/frm_main.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -20,6 +22,7 @@
 #include "window/qt/design_fonts.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frame_widget.h"
+#include "window/qt/image_box.h"
 #include "window/qt/label.h"
 #include "window/qt/ole_colour.h"
 #include "window/qt/picture_store.h"
@@ -79,10 +82,13 @@ void frmMain::ConnectHandlers() {
         const Control id = design.id;
         if (auto* button = qobject_cast<QAbstractButton*>(controls_[id])) {
             connect(button, &QAbstractButton::clicked, this, [this, id] { Control_Click(id); });
+            button->installEventFilter(this);  // Enter presses it too
         } else if (auto* clickable = qobject_cast<ClickableWidget*>(controls_[id])) {
             connect(clickable, &ClickableWidget::clicked, this, [this, id] { Control_Click(id); });
             connect(clickable, &ClickableWidget::mouseMoved, this,
                     [this, id] { logic_.Control_MouseMove(id); });
+            connect(clickable, &ClickableWidget::keyPressed, this,
+                    [this, id] { Control_Click(PressTarget(id)); });
         }
         if (design.kind == ControlKind::PictureButton) {
             ShowNameAsToolTip(control(id));
@@ -116,14 +122,35 @@ void frmMain::Control_Click(Control id) {
     }
 }
 
+// Space presses a focused button as Qt does; Enter does the same here, as in a dialog.
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (button != nullptr && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
     logic_.Form_Load();
 }
 
+// The focus starts where Tab starts, not on whichever control was made first.
 void frmMain::ShowCentred() {
     duplexa::ShowCentred(*this);
+    for (const Control id : FrmMainTabOrder()) {
+        if (control(id).isEnabled()) {
+            control(id).setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
 }
 
 void frmMain::comCompare_Click() {
@@ -195,7 +222,13 @@ void frmMain::SetStrikeLineVisible(bool visible) {
 }
 
 void frmMain::SetCompareEnabled(bool enabled) {
-    control(Control::comCompare).setEnabled(enabled);
+    QWidget& compare = control(Control::comCompare);
+    if (!enabled && compare.hasFocus()) {
+        // Not on to whatever follows: the verdict is read where the focus lands.
+        resultCaption_->Flush();
+        control(kFocusAfterRun).setFocus(Qt::OtherFocusReason);
+    }
+    compare.setEnabled(enabled);
 }
 
 void frmMain::SetDropMode(int box, DropMode mode) {
@@ -316,6 +349,20 @@ void frmMain::SetBackColour(Control control, OleColour colour) {
     } else {
         this->control<Label>(control).SetBackColour(colour);
     }
+}
+
+void frmMain::SetInForce(Control control, bool inForce) {
+    QObject* target = controls_[control];
+    if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        button->setCheckable(true);
+        button->setChecked(inForce);
+    } else {
+        this->control<ImageBox>(control).SetMarked(inForce);
+    }
+    QAccessible::State checked;
+    checked.checked = true;
+    QAccessibleStateChangeEvent changed(target, checked);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void frmMain::SetTimerEnabled(bool enabled) {

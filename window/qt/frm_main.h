@@ -87,6 +87,7 @@ class frmMain final : public QWidget, public FormView {
     void SetFontUnderline(Control control, bool underline) override;
     void SetBackColour(Control control, OleColour colour) override;
     void SetTimerEnabled(bool enabled) override;
+    void SetInForce(Control control, bool inForce) override;
     void SetWindowCaption(const std::string& caption) override;
     OleColour BackColour() const override;
     float ScaleWidth() const override;
@@ -100,6 +101,7 @@ class frmMain final : public QWidget, public FormView {
     void unloaded();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

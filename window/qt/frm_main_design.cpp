@@ -152,11 +152,24 @@ frmMainControls BuildFrmMainControls(QWidget& form) {
         made[design.id] = control;
     }
 
+    // The flags and the link take the focus only from the keyboard. The result line takes it
+    // only after a run; from there Tab goes on where the design's full order puts it, after
+    // Compare.
     const auto tabOrder = FrmMainTabOrder();
+    for (const Control id : tabOrder) {
+        QWidget& widget = ControlAs<QWidget>(made, id);
+        if (widget.focusPolicy() == Qt::NoFocus) {
+            widget.setFocusPolicy(Qt::TabFocus);
+        }
+    }
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         QWidget::setTabOrder(&ControlAs<QWidget>(made, tabOrder[i - 1]),
                              &ControlAs<QWidget>(made, tabOrder[i]));
     }
+    QWidget& afterRun = ControlAs<QWidget>(made, kFocusAfterRun);
+    afterRun.setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+    QWidget::setTabOrder(&ControlAs<QWidget>(made, tabOrder[0]), &afterRun);
+    QWidget::setTabOrder(&afterRun, &ControlAs<QWidget>(made, tabOrder[1]));
     return made;
 }
 

@@ -15,12 +15,16 @@ class ImageBox final : public ClickableWidget {
     ImageBox(QWidget* parent, const QPixmap& picture);
 
     const QPixmap& picture() const { return picture_; }
+    // A flag whose language is in force is underlined in the scheme's highlight colour.
+    bool marked() const { return marked_; }
+    void SetMarked(bool marked);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QPixmap picture_;
+    bool marked_ = false;
 };
 
 }  // namespace duplexa

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "window/qt/frm_main_controls.h"
 #include "window/qt/ole_colour.h"
 
 namespace duplexa {
@@ -42,13 +43,20 @@ void Label::SetUnderline(bool underline) {
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const std::optional<Control> id = ControlIdOf(*this);
+    const ColourScheme scheme = CurrentScheme();
+    const TextColours colours =
+        id ? TextColoursOf(*id, foreColour_, backColour_, scheme)
+           : TextColours{Resolve(backColour_, scheme),
+                         ReadableText(foreColour_, Resolve(backColour_, scheme), scheme)};
     if (!transparent_) {
-        painter.fillRect(rect(), ToQColor(backColour_));
+        painter.fillRect(rect(), ToQColor(colours.back));
     }
-    painter.setPen(ToQColor(foreColour_));
+    painter.setPen(ToQColor(colours.text));
     const Qt::Alignment horizontal = rightAligned_ ? Qt::AlignRight : Qt::AlignLeft;
     painter.drawText(rect(), static_cast<int>(horizontal | Qt::AlignTop | Qt::TextSingleLine),
                      caption_);
+    PaintFocus(painter);
 }
 
 }  // namespace duplexa

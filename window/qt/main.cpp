@@ -34,9 +34,7 @@ bool DisplayMissing(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (DisplayMissing(argc, argv)) {
-        std::fputs(
-            "No display found: run it under a desktop session, or try: xvfb-run -a make run\n",
-            stderr);
+        std::fputs("Duplexa needs a graphical session: no display was found.\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -38,18 +38,34 @@ QColor FromBgr(OleColour colour) {
     return QColor(red, green, blue);
 }
 
-QColor ToQColor(OleColour colour, const QPalette& palette) {
-    if (!IsSystemColour(colour)) {
-        return FromBgr(colour);
+ColourScheme SchemeOf(const QPalette& palette) {
+    ColourScheme scheme;
+    const QColor fallback = palette.color(QPalette::Active, QPalette::Window);
+    for (Rgb& colour : scheme.system) {
+        colour = {static_cast<std::uint8_t>(fallback.red()),
+                  static_cast<std::uint8_t>(fallback.green()),
+                  static_cast<std::uint8_t>(fallback.blue())};
     }
-    const OleColour index = colour & ~kSystemColourFlag;
     for (const auto& entry : kSystemRoles) {
-        if (entry.index == index) {
-            return palette.color(entry.group, entry.role);
-        }
+        const QColor colour = palette.color(entry.group, entry.role);
+        scheme.system[entry.index] = {static_cast<std::uint8_t>(colour.red()),
+                                      static_cast<std::uint8_t>(colour.green()),
+                                      static_cast<std::uint8_t>(colour.blue())};
     }
-    // An index this window never uses: the window's own background is the least surprising.
-    return palette.color(QPalette::Active, QPalette::Window);
+    scheme.highContrast = LooksHighContrast(scheme);
+    return scheme;
+}
+
+ColourScheme CurrentScheme() {
+    return SchemeOf(QApplication::palette());
+}
+
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+QColor ToQColor(OleColour colour, const QPalette& palette) {
+    return ToQColor(Resolve(colour, SchemeOf(palette)));
 }
 
 QColor ToQColor(OleColour colour) {

@@ -6,14 +6,22 @@
 #include <QPalette>
 
 #include "window/design/system_colours.h"
+#include "window/logic/scheme_colours.h"
 
 namespace duplexa {
 
 // A plain 0x00BBGGRR colour; the top byte is ignored.
 QColor FromBgr(OleColour colour);
 
-// Plain colours as they are; system colours from the given palette (normally the
-// application's, so they follow the desktop's scheme).
+// The palette's colours by system colour index; high contrast when the palette looks so, since
+// Qt has no flag for it.
+ColourScheme SchemeOf(const QPalette& palette);
+// The application's palette, which follows the desktop's scheme.
+ColourScheme CurrentScheme();
+
+QColor ToQColor(Rgb colour);
+// Plain colours as they are (or their stand-ins in a high-contrast palette); system colours from
+// the given palette (normally the application's).
 QColor ToQColor(OleColour colour, const QPalette& palette);
 QColor ToQColor(OleColour colour);
 

@@ -6,26 +6,52 @@
 
 namespace duplexa {
 
-ResultAnnouncer::ResultAnnouncer(Label& line) : line_(line) {
+Notice::Notice(QWidget& line) : QWidget(&line) {
+    setObjectName(QStringLiteral("notice"));
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+// Coming into view is what a reader hears.
+void Notice::Say(const QString& text) {
+    hide();
+    setAccessibleName(text);
+    show();
+}
+
+ResultAnnouncer::ResultAnnouncer(Label& line) : line_(line), notice_(line) {
     clock_.start();
+    sayNext_.setSingleShot(true);
+    sayNext_.setInterval(0);
+    QObject::connect(&sayNext_, &QTimer::timeout, &notice_, [this] { notice_.Say(toSay_); });
 }
 
 void ResultAnnouncer::Landed(const QString& caption, bool running) {
-    if (pacer_.Landed(caption.toStdString(), running, clock_.elapsed())) {
-        Announce();
+    if (!pacer_.Landed(caption.toStdString(), running, clock_.elapsed())) {
+        return;
     }
+    if (running) {
+        toSay_ = caption;
+        sayNext_.start();
+        return;
+    }
+    QAccessibleEvent changed(&line_, QAccessible::NameChanged);  // its name is its caption
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ResultAnnouncer::Settled() {
-    if (pacer_.Settled(line_.caption().toStdString())) {
-        Announce();
+    const QString& verdict = line_.caption();
+    const bool unsaid = sayNext_.isActive() && toSay_ == verdict;
+    sayNext_.stop();
+    notice_.hide();
+    if (!pacer_.Settled(verdict.toStdString()) && !unsaid) {
+        return;
     }
-}
-
-// The line's name is its caption: a reader hears the new name.
-void ResultAnnouncer::Announce() {
     QAccessibleEvent changed(&line_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    if (!line_.hasFocus()) {
+        notice_.Say(verdict);  // where the focus is, the reader hears it already
+    }
 }
 
 }  // namespace duplexa

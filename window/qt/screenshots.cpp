@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -38,9 +39,27 @@ QByteArray Pattern(int size) {
     return bytes;
 }
 
+// The desktop's colours in a dark scheme (as GTK's Adwaita dark gives them) and in a
+// high-contrast one (white on black, yellow links, as Windows' High Contrast Black).
+QPalette Scheme(QColor window, QColor base, QColor text, QColor shadow, QColor highlight,
+                QColor link) {
+    QPalette palette(text, window, window.lighter(130), shadow, shadow, text, text, base, window);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, base.lightness() < 128 ? Qt::black : Qt::white);
+    palette.setColor(QPalette::Link, link);
+    palette.setColor(QPalette::Disabled, QPalette::Text, shadow.lighter(200));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, shadow.lighter(200));
+    return palette;
+}
+
 class Shooter {
   public:
     explicit Shooter(QString folder) : folder_(std::move(folder)) {}
+
+    void SetFolder(const QString& folder) {
+        folder_ = folder;
+        QDir().mkpath(folder_);
+    }
 
     // A fresh window after a first start (English, stacked), handed to prepare, then saved as
     // name.png. prepare may save the picture itself while the window is busy; then it returns
@@ -112,72 +131,90 @@ int main(int argc, char** argv) {
     const QString folder = dir.filePath(QStringLiteral("photos"));
     QDir().mkpath(folder);
 
-    Shooter shooter{QString::fromLocal8Bit(argv[1])};
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    Shooter shooter{out};
     const auto compare = [](frmMain& form) {
         form.control<QPushButton>(Control::comCompare).click();
     };
 
-    shooter.Shoot(QStringLiteral("1-start"), [](frmMain&) { return true; });
-    shooter.Shoot(QStringLiteral("2-dropped"), [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, copy);
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("3-identical"), [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, copy);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("4-different"), [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, edited);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("5-size-differs"), [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, shorter);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("6-same-file"), [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, first);
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("7-unusable"), [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, folder);
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("9-side-by-side"), [&](frmMain& form) {
-        form.control<QPushButton>(Control::cmdOrder1).click();
-        Drop(form, 0, first);
-        Drop(form, 1, edited);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("10-hungarian"), [&](frmMain& form) {
-        form.logic().ApplyLanguage(0);
-        Drop(form, 0, first);
-        Drop(form, 1, edited);
-        compare(form);
-        form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("11-hungarian-side-by-side"), [&](frmMain& form) {
-        form.logic().ApplyLanguage(0);
-        form.control<QPushButton>(Control::cmdOrder1).click();
-        Drop(form, 0, first);
-        form.logic().lblHomepage_MouseMove();  // the pointer over the link
-        return true;
-    });
-    shooter.Shoot(QStringLiteral("12-keyboard-focus"), [&](frmMain& form) {
-        QApplication::setActiveWindow(&form);
-        form.Box(0).setFocus(Qt::TabFocusReason);
-        return true;
-    });
+    // Every state but the progress, which looks alike in every scheme, also in a dark and in a
+    // high-contrast scheme.
+    const auto shootStates = [&] {
+        shooter.Shoot(QStringLiteral("1-start"), [](frmMain&) { return true; });
+        shooter.Shoot(QStringLiteral("2-dropped"), [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, copy);
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("3-identical"), [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, copy);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("4-different"), [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, edited);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("5-size-differs"), [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, shorter);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("6-same-file"), [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, first);
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("7-unusable"), [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, folder);
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("9-side-by-side"), [&](frmMain& form) {
+            form.control<QPushButton>(Control::cmdOrder1).click();
+            Drop(form, 0, first);
+            Drop(form, 1, edited);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("10-hungarian"), [&](frmMain& form) {
+            form.logic().ApplyLanguage(0);
+            Drop(form, 0, first);
+            Drop(form, 1, edited);
+            compare(form);
+            form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("11-hungarian-side-by-side"), [&](frmMain& form) {
+            form.logic().ApplyLanguage(0);
+            form.control<QPushButton>(Control::cmdOrder1).click();
+            Drop(form, 0, first);
+            form.logic().lblHomepage_MouseMove();  // the pointer over the link
+            return true;
+        });
+        shooter.Shoot(QStringLiteral("12-keyboard-focus"), [&](frmMain& form) {
+            QApplication::setActiveWindow(&form);
+            form.Box(0).setFocus(Qt::TabFocusReason);
+            return true;
+        });
+    };
+    shootStates();
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(Scheme(QColor(0x35, 0x35, 0x35), QColor(0x2d, 0x2d, 0x2d),
+                                    QColor(0xee, 0xee, 0xec), QColor(0x1b, 0x1b, 0x1b),
+                                    QColor(0x15, 0x53, 0x9e), QColor(0x35, 0x84, 0xe4)));
+    shooter.SetFolder(QDir(out).filePath(QStringLiteral("dark")));
+    shootStates();
+    QApplication::setPalette(Scheme(Qt::black, Qt::black, Qt::white, QColor(0x80, 0x80, 0x80),
+                                    QColor(0x1a, 0xeb, 0xff), Qt::yellow));
+    shooter.SetFolder(QDir(out).filePath(QStringLiteral("high-contrast")));
+    shootStates();
+    QApplication::setPalette(light);
+    shooter.SetFolder(out);
     shooter.Shoot(QStringLiteral("8-progress"), [&](frmMain& form) {
         Drop(form, 0, big1);
         Drop(form, 1, big2);

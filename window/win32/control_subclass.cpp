@@ -11,6 +11,7 @@ namespace {
 
 constexpr UINT_PTR kDropBoxId = 1;
 constexpr UINT_PTR kButtonId = 2;
+constexpr UINT_PTR kStandInId = 3;
 
 LRESULT DropFiles(HWND box, HDROP files, BoxFileSink& sink) {
     POINT at{};
@@ -40,25 +41,31 @@ LRESULT CALLBACK DropBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
             }
             return code;
         }
-        case WM_KEYDOWN:
-            if (wParam == VK_RETURN) {
-                if (const auto path = AskForFile(GetParent(box))) {
-                    sink.FilesGiven(box, {*path});
-                }
+        case WM_KEYDOWN: {
+            const bool control = GetKeyState(VK_CONTROL) < 0;
+            const bool shift = GetKeyState(VK_SHIFT) < 0;
+            if ((wParam == VK_RETURN || wParam == VK_SPACE) && !control && !shift) {
+                sink.ChooserAsked(box);
                 return 0;
             }
-            if (wParam == 'V' && GetKeyState(VK_CONTROL) < 0) {
+            if ((wParam == 'V' && control) || (wParam == VK_INSERT && shift && !control)) {
                 SendMessageW(box, WM_PASTE, 0, 0);
                 return 0;
             }
             break;
+        }
+        case WM_LBUTTONDBLCLK:
+            sink.ChooserAsked(box);
+            return 0;
+        case WM_CONTEXTMENU:
+            return 0;
         case WM_PASTE:
             if (const auto paths = ClipboardFiles(box)) {
                 sink.FilesGiven(box, *paths);
             }
             return 0;  // a read-only box takes no text
         case WM_CHAR:
-            if (wParam == L'\r' || wParam == 0x16) {  // Enter, Ctrl+V: handled as keys above
+            if (wParam == L'\r' || wParam == L' ' || wParam == 0x16) {  // handled as keys above
                 return 0;
             }
             break;
@@ -82,7 +89,22 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
+LRESULT CALLBACK StandInProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+    if (message == WM_NCHITTEST) {
+        return HTTRANSPARENT;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(button, StandInProc, kStandInId);
+    }
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
 }  // namespace
+
+void MakeKeyboardStandIn(HWND button) {
+    SetWindowSubclass(button, StandInProc, kStandInId, 0);
+}
 
 void MakeDropBox(HWND edit, BoxFileSink& sink) {
     SetWindowSubclass(edit, DropBoxProc, kDropBoxId, reinterpret_cast<DWORD_PTR>(&sink));

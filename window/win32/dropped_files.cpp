@@ -34,12 +34,21 @@ std::optional<std::vector<std::string>> ClipboardFiles(HWND owner) {
     return paths;
 }
 
-std::optional<std::string> AskForFile(HWND owner) {
+std::optional<std::string> AskForFile(HWND owner, const std::string& title,
+                                      const std::string& folder, const std::string& allFiles) {
     // Long enough for the longest path Windows takes.
     std::wstring path(32768, L'\0');
+    const std::wstring caption = Widen(title);
+    const std::wstring start = Widen(folder);
+    // Pairs of a name and a pattern, ended by an empty name.
+    std::wstring filter = Widen(allFiles);
+    filter.append(1, L'\0').append(L"*.*").append(2, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
+    dialog.lpstrTitle = caption.c_str();
+    dialog.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
+    dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.Flags =

@@ -18,7 +18,10 @@ std::vector<std::string> PathsOf(HDROP files);
 // The file list on the clipboard, or nothing when it holds no files.
 std::optional<std::vector<std::string>> ClipboardFiles(HWND owner);
 
-// The file the user picks in the system's open dialog, or nothing when cancelled.
-std::optional<std::string> AskForFile(HWND owner);
+// The file the user picks in the system's open dialog titled title, opened in folder (the
+// dialog's own choice when empty) with one filter for all files named allFiles; nothing when
+// cancelled. Texts are UTF-8.
+std::optional<std::string> AskForFile(HWND owner, const std::string& title,
+                                      const std::string& folder, const std::string& allFiles);
 
 }  // namespace duplexa::win32

@@ -1,5 +1,8 @@
 #include "window/win32/form_controls.h"
 
+#include <algorithm>
+
+#include "window/design/frm_main_design.h"
 #include "window/design/system_colours.h"
 
 namespace duplexa::win32 {
@@ -33,9 +36,15 @@ OleColour DefaultBack(ControlKind kind) {
 // stays drawn by the window, which alone knows what lies behind it.
 bool FormControl::IsWindowed() const {
     const ControlKind k = kind();
-    return k == ControlKind::DropBox || k == ControlKind::Button ||
+    return IsStandIn() || k == ControlKind::DropBox || k == ControlKind::Button ||
            k == ControlKind::PictureButton ||
            (k == ControlKind::Label && (design->flags & kTransparentBack) == 0);
+}
+
+bool FormControl::IsStandIn() const {
+    const auto order = FrmMainTabOrder();
+    return (kind() == ControlKind::Image || kind() == ControlKind::Label) &&
+           std::find(order.begin(), order.end(), design->id) != order.end();
 }
 
 FormControls::FormControls(std::span<const ControlDesign> designs) {

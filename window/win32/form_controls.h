@@ -34,6 +34,7 @@ struct FormControl {
     bool visible = true;
     bool enabled = true;
     bool underline = false;
+    bool inForce = false;  // a layout button or a flag whose choice is in force
     std::unique_ptr<Picture> picture;
     HWND window = nullptr;   // boxes, buttons and opaque labels
     HBRUSH brush = nullptr;  // a box's back colour, as its window asks for it
@@ -41,6 +42,8 @@ struct FormControl {
 
     ControlKind kind() const { return design->kind; }
     bool IsWindowed() const;
+    // A flag or the link: a button of its own over what the window paints, for the keyboard.
+    bool IsStandIn() const;
 };
 
 class FormControls {

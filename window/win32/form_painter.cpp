@@ -19,12 +19,16 @@ void Fill(HDC dc, const RECT& rect, OleColour colour) {
 
 void PaintLabel(HDC dc, const FormControl& label, const RECT& rect, FontCache& fonts,
                 const Scale& scale) {
+    const TextColours colours =
+        TextColoursOf(label.design->id, label.foreColour, label.backColour, CurrentScheme());
     if ((label.design->flags & kTransparentBack) == 0) {
-        Fill(dc, rect, label.backColour);
+        HBRUSH brush = CreateSolidBrush(ToColorRef(colours.back));
+        FillRect(dc, &rect, brush);
+        DeleteObject(brush);
     }
     HGDIOBJ old = SelectObject(dc, fonts.Get(FontOf(label), label.underline, scale.dotsPerInch));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(label.foreColour));
+    SetTextColor(dc, ToColorRef(colours.text));
     RECT area = rect;
     const std::wstring text = Widen(label.caption);
     const UINT align = (label.design->flags & kRightAligned) != 0 ? DT_RIGHT : DT_LEFT;
@@ -90,7 +94,9 @@ void PaintForm(HDC dc, const RECT& client, OleColour backColour, const FormContr
     const int count = static_cast<int>(controls.all().size());
     for (int index = 0; index < count; ++index) {
         const FormControl& control = controls.at(index);
-        if (control.IsWindowed() || !controls.Showing(index)) {
+        // A flag's stand-in draws this same picture of the window over its place.
+        const bool painted = !control.IsWindowed() || control.kind() == ControlKind::Image;
+        if (!painted || !controls.Showing(index)) {
             continue;
         }
         // What a frame holds stays inside it.

@@ -7,9 +7,12 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/language.h"
+#include "core/text_catalogue.h"
 #include "runtime/file_table.h"
 #include "window/design/frm_main_design.h"
 #include "window/logic/accessible_facts.h"
+#include "window/win32/dropped_files.h"
 #include "window/win32/form_painter.h"
 #include "window/win32/gdi_colour.h"
 #include "window/win32/wide_text.h"
@@ -72,6 +75,7 @@ frmMain::frmMain(frmMainServices services, int dotsPerInch)
       services_(std::move(services)),
       logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
     RegisterWindowClass(&frmMain::WindowProc);
+    RefreshScheme();  // colours changed while no window was there to hear of it
     RECT outer{0, 0, scale_.ToDevice(float(kFrmMainForm.clientWidth)),
                scale_.ToDevice(float(kFrmMainForm.clientHeight))};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
@@ -104,7 +108,8 @@ void frmMain::CreateChildWindows() {
         }
         const bool box = control.kind() == ControlKind::DropBox;
         const bool picture = control.kind() == ControlKind::PictureButton;
-        const bool label = control.kind() == ControlKind::Label;
+        const bool standIn = control.IsStandIn();
+        const bool label = control.kind() == ControlKind::Label && !standIn;
         // A label draws itself as the window would and, without SS_NOTIFY, lets the mouse
         // through to the window, whose hover and click handlers serve it.
         DWORD style = WS_CHILD | WS_VISIBLE;
@@ -112,8 +117,13 @@ void frmMain::CreateChildWindows() {
             style |= SS_OWNERDRAW;
         } else if (box) {
             style |= WS_TABSTOP | ES_MULTILINE | ES_READONLY;
+        } else if (standIn) {
+            style |= WS_TABSTOP | BS_OWNERDRAW;
+        } else if (picture) {
+            // Pressed in while its layout is in force, which readers hear too.
+            style |= WS_TABSTOP | BS_CHECKBOX | BS_PUSHLIKE | BS_ICON;
         } else {
-            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | (picture ? BS_ICON : 0);
+            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
         }
         const wchar_t* windowClass = label ? L"STATIC" : box ? L"EDIT" : L"BUTTON";
         control.window = CreateWindowExW(
@@ -127,6 +137,8 @@ void frmMain::CreateChildWindows() {
             RefreshBoxBrush(index);
             DragAcceptFiles(control.window, TRUE);
             MakeDropBox(control.window, *this);
+        } else if (standIn) {
+            MakeKeyboardStandIn(control.window);
         } else if (!label) {
             MakeSingleClickButton(control.window);
         }
@@ -139,6 +151,10 @@ void frmMain::CreateChildWindows() {
         SetWindowPos(child, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = child;
     }
+    // The result line, where the focus lands after a run, sits after Compare as designed: Tab
+    // goes on from it to Close.
+    SetWindowPos(ControlWindow(kFocusAfterRun), ControlWindow(FrmMainTabOrder().front()), 0, 0, 0,
+                 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void frmMain::Form_Load() {
@@ -202,7 +218,7 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(wParam);
             return 0;
         case WM_DRAWITEM:
-            OnDrawLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_TIMER:
             if (wParam == kHoverTimer) {
@@ -215,11 +231,17 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return OnBoxColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
             }
             break;
+        case WM_SETTINGCHANGE:
+            if (wParam != SPI_SETHIGHCONTRAST) {
+                break;
+            }
+            [[fallthrough]];
         case WM_SYSCOLORCHANGE:
+            RefreshScheme();
             for (int box = 0; box < 2; ++box) {
                 RefreshBoxBrush(static_cast<int>(Row(lblFile(box))));
             }
-            InvalidateRect(window_, nullptr, FALSE);
+            RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -258,9 +280,35 @@ void frmMain::OnPaint() {
     EndPaint(window_, &paint);
 }
 
-void frmMain::OnDrawLabel(const DRAWITEMSTRUCT& item) {
-    if (const auto id = IdOf(item.hwndItem)) {
-        PaintLabel(item.hDC, controls_.at(*id), item.rcItem, fonts_, scale_);
+// Labels, and the stand-ins of the flags and the link with their focus mark.
+void frmMain::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const auto id = IdOf(item.hwndItem);
+    if (!id) {
+        return;
+    }
+    const FormControl& control = controls_.at(*id);
+    if (control.kind() == ControlKind::Image) {
+        // What the window paints there: the flag, or its pale flag under the pointer.
+        const RECT place = scale_.ToDevice(controls_.InWindow(static_cast<int>(Row(*id))));
+        RECT client{};
+        GetClientRect(window_, &client);
+        POINT origin{};
+        SetViewportOrgEx(item.hDC, -place.left, -place.top, &origin);
+        PaintForm(item.hDC, client, BackColour(), controls_, fonts_, scale_);
+        SetViewportOrgEx(item.hDC, origin.x, origin.y, nullptr);
+        if (control.inForce) {
+            RECT mark = item.rcItem;
+            mark.top = mark.bottom - scale_.ToDevice(2);
+            HBRUSH brush = CreateSolidBrush(ToColorRef(kSystemColourFlag + COLOR_HIGHLIGHT));
+            FillRect(item.hDC, &mark, brush);
+            DeleteObject(brush);
+        }
+    } else {
+        PaintLabel(item.hDC, control, item.rcItem, fonts_, scale_);
+    }
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = item.rcItem;
+        DrawFocusRect(item.hDC, &focus);
     }
 }
 
@@ -301,7 +349,7 @@ void frmMain::OnCommand(WPARAM wParam) {
         return;
     }
     if (const auto id = IdOfChild(LOWORD(wParam))) {
-        Control_Click(*id);
+        Control_Click(PressTarget(*id));  // a flag's stand-in presses its pale flag
     }
 }
 
@@ -320,8 +368,10 @@ LRESULT frmMain::OnBoxColour(HDC dc, HWND box) {
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(box));
     }
-    SetTextColor(dc, ToColorRef(control.foreColour));
-    SetBkColor(dc, ToColorRef(control.backColour));
+    const ColourScheme& scheme = CurrentScheme();
+    const Rgb back = Resolve(control.backColour, scheme);
+    SetTextColor(dc, ToColorRef(ReadableText(control.foreColour, back, scheme)));
+    SetBkColor(dc, ToColorRef(back));
     return reinterpret_cast<LRESULT>(control.brush);
 }
 
@@ -344,6 +394,24 @@ void frmMain::OnDestroy() {
     }
 }
 
+void frmMain::ChooserAsked(HWND box) {
+    const auto id = IdOf(box);
+    if (!id || BoxOf(*id) < 0) {
+        return;
+    }
+    const int index = BoxOf(*id);
+    if (!logic_.TakesFiles()) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    const TextPair& title = index == 0 ? TXT_CHOOSE_FIRST : TXT_CHOOSE_SECOND;
+    if (const auto path =
+            AskForFile(window_, PickText(title.hu, title.en), logic_.ChooserFolder(index),
+                       PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en))) {
+        FilesGiven(box, {*path});
+    }
+}
+
 void frmMain::FilesGiven(HWND box, const std::vector<std::string>& paths) {
     if (const auto id = IdOf(box); id && BoxOf(*id) >= 0) {
         logic_.lblFile_FilesGiven(BoxOf(*id), paths);
@@ -358,8 +426,9 @@ void frmMain::Repaint(int index) {
         InvalidateRect(own, nullptr, FALSE);
         return;
     }
+    // Also the stand-ins above it, which draw what the window paints.
     const RECT area = PaintedArea(controls_, index, scale_);
-    InvalidateRect(window_, &area, FALSE);
+    RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void frmMain::PlaceWindow(int index) {
@@ -428,6 +497,9 @@ void frmMain::SetStrikeLineVisible(bool visible) {
 
 void frmMain::SetCompareEnabled(bool enabled) {
     FormControl& button = controls_.at(Control::comCompare);
+    if (!enabled && GetFocus() == button.window) {
+        SetFocus(ControlWindow(kFocusAfterRun));  // where the verdict is read
+    }
     button.enabled = enabled;
     EnableWindow(button.window, enabled);
 }
@@ -563,6 +635,16 @@ void frmMain::SetBackColour(Control control, OleColour colour) {
         RefreshBoxBrush(index);
     } else {
         Repaint(index);
+    }
+}
+
+void frmMain::SetInForce(Control control, bool inForce) {
+    FormControl& target = controls_.at(control);
+    target.inForce = inForce;
+    if (target.kind() == ControlKind::PictureButton) {
+        SendMessageW(target.window, BM_SETCHECK, inForce ? BST_CHECKED : BST_UNCHECKED, 0);
+    } else if (target.window != nullptr) {
+        InvalidateRect(target.window, nullptr, FALSE);
     }
 }
 

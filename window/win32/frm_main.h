@@ -43,6 +43,8 @@ class frmMain final : public FormView, private BoxFileSink {
     bool Unloaded() const { return logic_.Unloaded(); }
     // Files given to a box by a drop, Ctrl+V or the file dialog; taken while it takes drops.
     void FilesGiven(HWND box, const std::vector<std::string>& paths) override;
+    // The file dialog for a box, titled for it, in the folder of the other box's file.
+    void ChooserAsked(HWND box) override;
 
     // What the run and the drop do to the window.
     void SetResultCaption(const std::string& text) override;
@@ -73,6 +75,7 @@ class frmMain final : public FormView, private BoxFileSink {
     void SetFontUnderline(Control control, bool underline) override;
     void SetBackColour(Control control, OleColour colour) override;
     void SetTimerEnabled(bool enabled) override;
+    void SetInForce(Control control, bool inForce) override;
     void SetWindowCaption(const std::string& caption) override;
     OleColour BackColour() const override;
     float ScaleWidth() const override;
@@ -90,7 +93,7 @@ class frmMain final : public FormView, private BoxFileSink {
     void OnMouseMove(LPARAM where);
     void OnMouseUp(LPARAM where);
     void OnCommand(WPARAM wParam);
-    void OnDrawLabel(const DRAWITEMSTRUCT& item);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT OnBoxColour(HDC dc, HWND box);
     // A move to a monitor of another scaling: its resolution and the rectangle Windows suggests.
     void OnDpiChanged(int dotsPerInch, const RECT& suggested);

@@ -3,10 +3,12 @@
 
 #include <objbase.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,9 +47,47 @@ void Pump() {
     }
 }
 
+// The system colours the window uses, as Windows numbers them.
+constexpr int kIndices[] = {COLOR_WINDOW,    COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
+                            COLOR_BTNFACE,   COLOR_BTNSHADOW,  COLOR_GRAYTEXT,  COLOR_BTNTEXT,
+                            COLOR_3DHILIGHT, COLOR_3DDKSHADOW, COLOR_3DLIGHT,   COLOR_HOTLIGHT};
+using Colours = std::array<COLORREF, std::size(kIndices)>;
+
+// A dark scheme as a user sets it under Control Panel\Colors, and High Contrast Black.
+constexpr Colours kDark = {RGB(45, 45, 45),    RGB(255, 255, 255), RGB(21, 83, 158),
+                           RGB(255, 255, 255), RGB(53, 53, 53),    RGB(27, 27, 27),
+                           RGB(145, 145, 144), RGB(238, 238, 236), RGB(80, 80, 80),
+                           RGB(10, 10, 10),    RGB(60, 60, 60),    RGB(53, 132, 228)};
+constexpr Colours kHighContrastBlack = {RGB(0, 0, 0),       RGB(255, 255, 255), RGB(26, 235, 255),
+                                        RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(128, 128, 128),
+                                        RGB(63, 242, 63),   RGB(255, 255, 255), RGB(255, 255, 255),
+                                        RGB(128, 128, 128), RGB(128, 128, 128), RGB(255, 255, 0)};
+
+Colours SystemColours() {
+    Colours colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        colours[i] = GetSysColor(kIndices[i]);
+    }
+    return colours;
+}
+
+// Through the system, as the control panel does: every window hears of it.
+void SetColours(const Colours& colours, bool highContrast) {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    contrast.dwFlags = highContrast ? HCF_HIGHCONTRASTON : 0;
+    SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof(contrast), &contrast, SPIF_SENDCHANGE);
+    SetSysColors(static_cast<int>(colours.size()), kIndices, colours.data());
+}
+
 class Shooter {
   public:
     explicit Shooter(fs::path folder) : folder_(std::move(folder)) {}
+
+    void SetFolder(const fs::path& folder) {
+        folder_ = folder;
+        fs::create_directories(folder_);
+    }
 
     // A fresh window after a first start (English, stacked), on a settings key of its own that
     // is deleted afterwards, handed to prepare, then saved as name.png unless prepare saved it
@@ -144,62 +184,75 @@ int wmain(int argc, wchar_t** argv) {
     SetCursorPos(0, 0);
     Shooter shooter{out};
     const auto compare = [](frmMain& form) { Press(form, Control::comCompare); };
-    shooter.Shoot(L"1-start", [](frmMain&) { return true; });
-    shooter.Shoot(L"2-dropped", [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, copy);
-        return true;
-    });
-    shooter.Shoot(L"3-identical", [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, copy);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(L"4-different", [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, edited);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(L"5-size-differs", [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, shorter);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(L"6-same-file", [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, first);
-        return true;
-    });
-    shooter.Shoot(L"7-unusable", [&](frmMain& form) {
-        Drop(form, 0, first);
-        Drop(form, 1, folder);
-        return true;
-    });
-    shooter.Shoot(L"9-side-by-side", [&](frmMain& form) {
-        Press(form, Control::cmdOrder1);
-        Drop(form, 0, first);
-        Drop(form, 1, edited);
-        compare(form);
-        return true;
-    });
-    shooter.Shoot(L"10-hungarian", [&](frmMain& form) {
-        form.logic().ApplyLanguage(0);
-        Drop(form, 0, first);
-        Drop(form, 1, edited);
-        compare(form);
-        form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
-        return true;
-    });
-    shooter.Shoot(L"11-hungarian-side-by-side", [&](frmMain& form) {
-        form.logic().ApplyLanguage(0);
-        Press(form, Control::cmdOrder1);
-        Drop(form, 0, first);
-        form.logic().lblHomepage_MouseMove();  // the pointer over the link
-        return true;
-    });
+    // Every state but the progress also under dark system colours and in high contrast.
+    const auto shootStates = [&] {
+        shooter.Shoot(L"1-start", [](frmMain&) { return true; });
+        shooter.Shoot(L"2-dropped", [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, copy);
+            return true;
+        });
+        shooter.Shoot(L"3-identical", [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, copy);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(L"4-different", [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, edited);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(L"5-size-differs", [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, shorter);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(L"6-same-file", [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, first);
+            return true;
+        });
+        shooter.Shoot(L"7-unusable", [&](frmMain& form) {
+            Drop(form, 0, first);
+            Drop(form, 1, folder);
+            return true;
+        });
+        shooter.Shoot(L"9-side-by-side", [&](frmMain& form) {
+            Press(form, Control::cmdOrder1);
+            Drop(form, 0, first);
+            Drop(form, 1, edited);
+            compare(form);
+            return true;
+        });
+        shooter.Shoot(L"10-hungarian", [&](frmMain& form) {
+            form.logic().ApplyLanguage(0);
+            Drop(form, 0, first);
+            Drop(form, 1, edited);
+            compare(form);
+            form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
+            return true;
+        });
+        shooter.Shoot(L"11-hungarian-side-by-side", [&](frmMain& form) {
+            form.logic().ApplyLanguage(0);
+            Press(form, Control::cmdOrder1);
+            Drop(form, 0, first);
+            form.logic().lblHomepage_MouseMove();  // the pointer over the link
+            return true;
+        });
+    };
+    shootStates();
+    const Colours light = SystemColours();
+    SetColours(kDark, false);
+    shooter.SetFolder(out / "dark");
+    shootStates();
+    SetColours(kHighContrastBlack, true);
+    shooter.SetFolder(out / "high-contrast");
+    shootStates();
+    SetColours(light, false);
+    shooter.SetFolder(out);
     shooter.Shoot(L"8-progress", [&](frmMain& form) {
         Drop(form, 0, big1);
         Drop(form, 1, big2);

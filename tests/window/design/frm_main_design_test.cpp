@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "window/design/frm_main_design.h"
 
@@ -78,16 +80,29 @@ TEST(FrmMainDesign, NamesAreUniqueAndContainersComeBeforeWhatTheyHold) {
     }
 }
 
-TEST(FrmMainDesign, TabOrderHoldsEveryControlThatTakesFocusOnce) {
-    std::set<Control> inOrder;
-    for (const Control id : FrmMainTabOrder()) {
-        EXPECT_TRUE(TakesFocus(FrmMainDesign(id).kind)) << FrmMainDesign(id).name;
-        EXPECT_TRUE(inOrder.insert(id).second) << FrmMainDesign(id).name;
-    }
+// The design's order stays; the flags and the link come after it, for the keyboard.
+TEST(FrmMainDesign, TabOrderIsTheDesignsThenTheFlagsAndTheLink) {
+    const auto order = FrmMainTabOrder();
+    EXPECT_EQ(std::vector(order.begin(), order.end()),
+              (std::vector{comCompare, ComClose, cmdOrder1, cmdOrder2, lblFile_0, lblFile_1,
+                           imgLangENG, imgLangHUN, lblHomepage}));
     for (const ControlDesign& control : FrmMainControlDesigns()) {
-        EXPECT_EQ(TakesFocus(control.kind), inOrder.contains(control.id)) << control.name;
+        EXPECT_TRUE(!TakesFocus(control.kind) || std::ranges::count(order, control.id) == 1)
+            << control.name;
     }
-    EXPECT_EQ(FrmMainTabOrder().front(), comCompare);
+}
+
+// What a label is drawn on decides its text's colour; a press on a flag is one on its pale
+// flag, which takes the clicks.
+TEST(FrmMainDesign, LabelsOnTheBandLieOnItAndFlagsPressTheirPaleFlags) {
+    for (const Control label : {lblTitle, Label10, lblHomepage, lblVersion}) {
+        EXPECT_EQ(ShapeBehind(label), Shape3) << Row(label);
+    }
+    EXPECT_EQ(ShapeBehind(lblResult), std::nullopt);
+    EXPECT_EQ(ShapeBehind(lblLayout), std::nullopt);
+    EXPECT_EQ(PressTarget(imgLangENG), imgLangENG_hl);
+    EXPECT_EQ(PressTarget(imgLangHUN), imgLangHUN_hl);
+    EXPECT_EQ(PressTarget(lblHomepage), lblHomepage);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ struct FakeControl {
     std::optional<OleColour> foreColour;
     std::optional<OleColour> backColour;
     bool underline = false;
+    std::optional<bool> inForce;  // set without a log line: layouts and languages log enough
 };
 
 inline constexpr OleColour kButtonFace = 0x8000000F;  // the window's design back colour
@@ -48,6 +49,7 @@ class FakeForm final : public FormView {
     void SetFontUnderline(Control c, bool underline) override;
     void SetBackColour(Control c, OleColour colour) override;
     void SetTimerEnabled(bool enabled) override;
+    void SetInForce(Control c, bool inForce) override { controls.at(c).inForce = inForce; }
     void SetWindowCaption(const std::string& caption) override;
     OleColour BackColour() const override { return formBackColour; }
     float ScaleWidth() const override { return scaleWidth; }

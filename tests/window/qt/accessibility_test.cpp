@@ -17,6 +17,7 @@
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/label.h"
+#include "window/qt/result_announcer.h"
 #include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
@@ -94,9 +95,10 @@ TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages
         {"lblLayout", QAccessible::StaticText, "Layout:", "Elrendez\u00e9s:"},
         {"lblHomepage", QAccessible::Link, "www.veltrimo.hu", "www.veltrimo.hu"},
         {"lblFile1", QAccessible::EditableText, "Second file", "M\u00e1sodik f\u00e1jl"},
-        {"imgLangHUN", QAccessible::Button, "Magyar", "Magyar"},
-        {"cmdOrder1", QAccessible::Button, "Side by side", "Egym\u00e1s mellett"},
-        {"cmdOrder2", QAccessible::Button, "Stacked", "Egym\u00e1s alatt"},
+        // One of two choices each, which readers say is taken or not.
+        {"imgLangHUN", QAccessible::RadioButton, "Magyar", "Magyar"},
+        {"cmdOrder1", QAccessible::RadioButton, "Side by side", "Egym\u00e1s mellett"},
+        {"cmdOrder2", QAccessible::RadioButton, "Stacked", "Egym\u00e1s alatt"},
     };
     static QStringList renamed;  // readers that keep names hear of new ones
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
@@ -109,6 +111,9 @@ TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages
         Press(hungarian ? "imgLangHUN" : "imgLangENG");  // as a click on the flag does
         EXPECT_EQ(renamed.count("cmdOrder2"), 1);
         ASSERT_EQ(currentLanguage == 0, hungarian);
+        EXPECT_EQ(Child("imgLangHUN")->state().checked, hungarian);
+        EXPECT_EQ(Child("imgLangENG")->state().checked, !hungarian);
+        EXPECT_TRUE(Child("cmdOrder2")->state().checked && !Child("cmdOrder1")->state().checked);
         for (const auto& c : cases) {
             EXPECT_EQ(Child(c.control)->role(), c.role) << c.control;
             EXPECT_EQ(Child(c.control)->text(QAccessible::Name),
@@ -121,12 +126,17 @@ TEST_F(AccessibilityTest, ControlsInReadingOrderWithRolesAndNamesInBothLanguages
     }
     Press("cmdOrder1");
     EXPECT_EQ(form->state().layoutMode, 1);
+    EXPECT_TRUE(Child("cmdOrder1")->state().checked && !Child("cmdOrder2")->state().checked);
 }
 
 TEST_F(AccessibilityTest, BoxesAreReadOnlyTextTellingHowToFillThemAndWhetherTheFileIsUsable) {
     QAccessibleInterface* box = Child("lblFile0");
     EXPECT_EQ(box->text(QAccessible::Value), "Drag and drop the first file here");
     EXPECT_EQ(box->textInterface()->text(0, -1), box->text(QAccessible::Value));
+    int start = -1;
+    int end = -1;
+    box->textInterface()->attributes(5, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 33)) << "one run: readers speak it whole";
     EXPECT_TRUE(box->state().readOnly && box->state().focusable);
     EXPECT_TRUE(box->text(QAccessible::Description).contains("Ctrl+V"));
 
@@ -164,6 +174,46 @@ TEST_F(AccessibilityTest, SignIsHiddenUntilAVerdictAndEachVerdictIsAnnouncedOnce
     form->control<QPushButton>(comCompare).click();
     EXPECT_EQ(sign->text(QAccessible::Name), "Different");
     EXPECT_TRUE(heard.back().startsWith("Differ in 1 bytes"));
+}
+
+// A reader hears a verdict once: where the focus is, or else as a notification; a run's
+// progress as a notification at the run's next event turn.
+TEST_F(AccessibilityTest, EachVerdictIsSaidOnceWhereverTheFocusIs) {
+    static QStringList said;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow &&
+            event->object()->objectName() == QLatin1String("notice")) {
+            said.append(static_cast<QWidget*>(event->object())->accessibleName());
+        }
+    });
+    const struct {
+        bool lineFocused;
+        bool verdictInTheRun;  // landed while the run went on, in its last turn
+        QStringList expected;
+    } cases[] = {
+        {true, true, {}},
+        {true, false, {}},
+        {false, true, {"Same."}},
+        {false, false, {"Same."}},
+    };
+    for (const auto& c : cases) {
+        said.clear();
+        Label& line = form->control<Label>(lblResult);
+        ResultAnnouncer announcer(line);
+        QApplication::setActiveWindow(form.get());
+        form->control(c.lineFocused ? lblResult : ComClose).setFocus();
+        announcer.Landed("Working...", true);
+        QApplication::processEvents();
+        EXPECT_EQ(said, QStringList{"Working..."});
+        said.clear();
+        line.SetCaption("Same.");
+        if (c.verdictInTheRun) {
+            announcer.Landed("Same.", true);
+        }
+        announcer.Settled();
+        QApplication::processEvents();
+        EXPECT_EQ(said, c.expected) << c.lineFocused << c.verdictInTheRun;
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "core/language.h"
 #include "support/settings_sandbox.h"
@@ -86,6 +87,21 @@ TEST_F(BoxInputTest, EnterSpaceAndDoubleClickOpenAChooserWhoseFileIsTakenAsADrop
     }
 }
 
+// Beside the other box's file, else beside the box's own; all files are offered.
+TEST_F(BoxInputTest, TheChooserOpensBesideTheFileOfTheOtherBox) {
+    std::filesystem::create_directory(dir.path() / "photos");
+    const std::string sub = dir.Write("photos/a.jpg", "abc");
+    const QString folder = QString::fromStdString((dir.path() / "photos").string());
+    form->logic().lblFile_FilesGiven(0, {sub});
+    for (const int box : {1, 0}) {
+        QTest::keyClick(&Box(box), Qt::Key_Return);
+        ASSERT_NE(Chooser(), nullptr);
+        EXPECT_EQ(Chooser()->directory().absolutePath(), folder) << box;
+        EXPECT_EQ(Chooser()->nameFilters(), QStringList{"All files (*)"});
+        CloseChooser();
+    }
+}
+
 TEST_F(BoxInputTest, TheChooserSpeaksTheWindowsLanguage) {
     QTest::keyClick(&Box(0), Qt::Key_Return);
     const QString english = ChooserButton(QDialogButtonBox::Cancel)->text();
@@ -93,6 +109,7 @@ TEST_F(BoxInputTest, TheChooserSpeaksTheWindowsLanguage) {
     form->logic().imgLangHUN_hl_Click();
     QTest::keyClick(&Box(0), Qt::Key_Return);
     EXPECT_EQ(Chooser()->windowTitle(), QStringLiteral("Az első fájl kiválasztása"));
+    EXPECT_EQ(Chooser()->nameFilters(), QStringList{"Minden fájl (*)"});
     EXPECT_NE(ChooserButton(QDialogButtonBox::Cancel)->text(), english)
         << "Qt's Hungarian translations are not loaded";
 }

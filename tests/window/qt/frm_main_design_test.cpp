@@ -196,8 +196,14 @@ TEST(FrmMainDesignTest, FocusOrder) {
                                             &form.control(cmdOrder1),
                                             &form.control(cmdOrder2),
                                             &form.Box(0),
-                                            &form.Box(1)};
+                                            &form.Box(1),
+                                            &form.control(imgLangENG),
+                                            &form.control(imgLangHUN),
+                                            &form.control(lblHomepage)};
     EXPECT_EQ(order, expected);
+    // The result line, where the focus lands after a run, sits after Compare.
+    EXPECT_EQ(form.control(comCompare).nextInFocusChain(), &form.control(lblResult));
+    EXPECT_EQ(form.control(lblResult).nextInFocusChain(), &form.control(ComClose));
 }
 
 TEST(FrmMainDesignTest, ShapesAndLinesCountAsTheBackground) {

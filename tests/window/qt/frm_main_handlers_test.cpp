@@ -128,6 +128,38 @@ TEST_F(FrmMainHandlersTest, StartsInTheStoredLayoutAndLanguage) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Duplexa"));
 }
 
+// From the keyboard alone: the focus starts where Tab does, Space and Enter press the flags,
+// the link and the buttons, what is in force shows, and after a run the verdict has the focus.
+TEST_F(FrmMainHandlersTest, TheKeyboardReachesEverythingAndTheFocusLandsOnTheVerdict) {
+    Start();
+    QApplication::setActiveWindow(form.get());
+    EXPECT_EQ(form->focusWidget(), &form->control(ComClose)) << "Compare is disabled";
+    const auto marked = [this](Control flag) { return form->control<ImageBox>(flag).marked(); };
+    const auto checked = [this](Control button) {
+        return form->control<QPushButton>(button).isChecked();
+    };
+    EXPECT_TRUE(marked(imgLangENG) && !marked(imgLangHUN));
+    EXPECT_TRUE(checked(cmdOrder2) && !checked(cmdOrder1));
+
+    QTest::keyClick(&form->control(imgLangHUN), Qt::Key_Space);
+    EXPECT_EQ(currentLanguage, 0);
+    EXPECT_TRUE(marked(imgLangHUN) && !marked(imgLangENG));
+    QTest::keyClick(&form->control(lblHomepage), Qt::Key_Return);
+    EXPECT_EQ(opener->opened.size(), 1u);
+    QTest::keyClick(&form->control(cmdOrder1), Qt::Key_Return);
+    EXPECT_EQ(form->state().layoutMode, 1);
+    EXPECT_TRUE(checked(cmdOrder1) && !checked(cmdOrder2));
+
+    test::TempDir dir;
+    const std::string same = dir.Write("a.bin", "abc");
+    DropFiles(form->Box(0), {QString::fromStdString(same)});
+    DropFiles(form->Box(1), {QString::fromStdString(dir.Write("b.bin", "abc"))});
+    form->control(comCompare).setFocus();
+    QTest::keyClick(&form->control(comCompare), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form->control<Label>(lblResult).caption(), "A két fájl egyezik egymással.");
+    EXPECT_EQ(form->focusWidget(), &form->control(lblResult));
+}
+
 TEST_F(FrmMainHandlersTest, TheWindowOpensWithItsFrameCentredOnTheScreen) {
     Start();
     const QRect outer = form->frameGeometry();

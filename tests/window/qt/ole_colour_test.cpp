@@ -33,8 +33,10 @@ TEST(OleColourTest, SystemColoursFollowThePalette) {
     EXPECT_EQ(ToQColor(kSysButtonShadow, desktop), QColor(4, 4, 4));
     EXPECT_EQ(ToQColor(kSysButtonText, desktop), QColor(5, 5, 5));
     EXPECT_EQ(ToQColor(0x8000000F), QApplication::palette().color(QPalette::Button));
-    // An index the window never uses falls back to the window's background.
-    EXPECT_EQ(ToQColor(kSystemColourFlag + 99, desktop), QColor(6, 6, 6));
+    // An index the window never uses falls back to the window's background, one past the
+    // system colours to the buttons'.
+    EXPECT_EQ(ToQColor(kSystemColourFlag + 2, desktop), QColor(6, 6, 6));
+    EXPECT_EQ(ToQColor(kSystemColourFlag + 99, desktop), QColor(3, 3, 3));
 }
 
 }  // namespace

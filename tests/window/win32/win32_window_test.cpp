@@ -169,12 +169,16 @@ TEST_F(Win32WindowTest, DropsTakeTheFirstWideNamedFileOnlyWhereAndWhenTheBoxTake
 
 // The open dialog runs its own message loop; a timer there finds it and cancels it.
 HWND seenDialogOwner = nullptr;
+std::wstring seenDialogTitle;
 
 void CALLBACK CancelFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = FindWindowW(L"#32770", nullptr);
     if (dialog != nullptr) {
         KillTimer(nullptr, timer);
         seenDialogOwner = GetWindow(dialog, GW_OWNER);
+        seenDialogTitle.resize(256);
+        seenDialogTitle.resize(static_cast<std::size_t>(GetWindowTextW(
+            dialog, seenDialogTitle.data(), static_cast<int>(seenDialogTitle.size()))));
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     }
 }
@@ -192,6 +196,77 @@ TEST_F(Win32WindowTest, WithoutAMouseTabMovesOnAndEnterOnABoxOpensTheFileDialog)
     Pump();
     EXPECT_EQ(seenDialogOwner, form().Handle());
     EXPECT_EQ(TextOf(Box(0)), L"Drag and drop the first file here");  // cancelled: no file
+}
+
+// Keys as a keyboard user presses them, with Shift held where the key wants it.
+void Key(HWND target, WPARAM key, bool shift = false) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(target, WM_KEYDOWN, key, 0);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000000);
+}
+
+TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows) {
+    Open();
+    form().logic().ApplyLanguage(0);
+    const std::string first = dir.Write("picked.bin", "abc");
+    for (const WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_RETURN}, WPARAM{0}}) {
+        seenDialogTitle.clear();
+        SetFocus(Box(1));
+        SetTimer(nullptr, 0, 50, CancelFileDialog);
+        if (key == 0) {  // a double-click
+            PostMessageW(Box(1), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        } else {
+            Key(Box(1), key);
+        }
+        Pump();
+        EXPECT_EQ(win32::Narrow(seenDialogTitle), "A második fájl kiválasztása") << key;
+    }
+    CopyFiles({Widen(first)});
+    SetFocus(Box(0));
+    Key(Box(0), VK_INSERT, /*shift=*/true);
+    Pump();
+    EXPECT_EQ(TextOf(Box(0)), L"picked.bin");
+    EXPECT_EQ(form().logic().ChooserFolder(1) + "\\picked.bin", first)
+        << "beside the other box's file";
+    EXPECT_EQ(SendMessageW(Box(0), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Box(0)), -1), 0);
+    EXPECT_EQ(FindWindowW(L"#32768", nullptr), nullptr) << "no edit menu";
+}
+
+// The flags and the link come after the design's order; the choices in force show as checked.
+TEST_F(Win32WindowTest, TheKeyboardReachesTheFlagsAndTheLinkAndTheFocusLandsOnTheVerdict) {
+    Open();
+    EXPECT_EQ(SendMessageW(Real(cmdOrder2), BM_GETCHECK, 0, 0), BST_CHECKED) << "stacked";
+    EXPECT_EQ(SendMessageW(Real(cmdOrder1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    Press(cmdOrder1);
+    EXPECT_EQ(SendMessageW(Real(cmdOrder1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_TRUE(form().controls().at(imgLangENG).inForce);
+
+    SetFocus(Box(1));
+    for (const Control next : {imgLangENG, imgLangHUN, lblHomepage}) {
+        Key(GetFocus(), VK_TAB);
+        Pump();
+        EXPECT_EQ(GetFocus(), Real(next)) << FrmMainDesign(next).name;
+    }
+    Key(Real(lblHomepage), VK_RETURN);
+    Pump();
+    EXPECT_EQ(opened.size(), 1u);
+    SetFocus(Real(imgLangHUN));
+    Key(Real(imgLangHUN), VK_SPACE);
+    Pump();
+    EXPECT_EQ(TextOf(Real(ComClose)), L"Bez\u00e1r");
+    EXPECT_TRUE(form().controls().at(imgLangHUN).inForce);
+    EXPECT_FALSE(form().controls().at(imgLangENG).inForce);
+
+    const auto bytes = PatternBytes(3000);
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", bytes));
+    SetFocus(Real(comCompare));
+    Key(Real(comCompare), VK_RETURN);
+    Pump();
+    EXPECT_EQ(Result(), "A két fájl egyezik egymással.");
+    EXPECT_EQ(GetFocus(), Real(lblResult));
 }
 
 TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
