@@ -34,11 +34,19 @@ case "${1:-native}" in
     *) echo "usage: $0 [native|windows|package|fuzz|drag|screen-reader]" >&2; exit 2 ;;
 esac
 
+installed() { [[ $(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) == "install ok installed" ]]; }
+# Wine's 32-bit half runs on 32-bit x86 code, which some hypervisors do not run at all; there an
+# installed wine32 would also break the `wine` command for 64-bit programs. The i386 loader
+# (from libc6:i386) tells.
+runs_i386() { /lib/ld-linux.so.2 --version >/dev/null 2>&1; }
+
 missing=()
 for pkg in "${wanted[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+    installed "$pkg" || missing+=("$pkg")
 done
+if [[ "${missing[*]}" == wine32:i386 ]] && installed libc6:i386 && ! runs_i386; then
+    missing=()  # asked and answered before
+fi
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 echo "Installing missing packages: ${missing[*]}"
@@ -52,5 +60,23 @@ export DEBIAN_FRONTEND=noninteractive
 if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
 fi
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# A list that cannot be fetched (a mirror caught mid-sync) leaves apt with the lists it has;
+# whatever they cannot supply fails below, by name.
+"${sudo[@]}" apt-get update -qq || echo "Some package lists could not be fetched; going on" >&2
+install() { "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$@"; }
+
+others=()
+for pkg in "${missing[@]}"; do [[ $pkg == wine32:i386 ]] || others+=("$pkg"); done
+if [[ ${#others[@]} -eq ${#missing[@]} ]]; then
+    install "${missing[@]}"
+    exit 0
+fi
+install "${others[@]}" libc6:i386
+if ! runs_i386; then
+    echo "NOTE: this machine runs no 32-bit x86 code: without wine32, the runs of 32-bit" \
+        "Windows programs under Wine are left out" >&2
+elif ! install wine32:i386; then
+    # The i386 lists must match the installed amd64 libraries version for version.
+    echo "WARNING: wine32:i386 could not be installed: the runs of 32-bit Windows programs" \
+        "under Wine are left out" >&2
+fi
