@@ -121,18 +121,15 @@ windows: deps-windows $(WIN_BUILD)/CMakeCache.txt $(WIN32_BUILD)/CMakeCache.txt
 	cp $(WIN32_BUILD)/window/win32/duplexa.exe dist/windows/duplexa-x86.exe
 	scripts/check-windows-imports.sh dist/windows/duplexa.exe dist/windows/duplexa-x86.exe
 
-# The per-user setup program holding both: dist/windows/duplexa-<version>-setup.exe.
+# The per-user setup program of the 64-bit program: dist/windows/duplexa-<version>-setup.exe.
 windows-installer: windows
 	makensis -V2 -NOCD -DGENERATED=$(WIN_BUILD)/generated -DDIST=dist/windows \
 		packaging/windows/duplexa.nsi
 
-# Installs it silently under 64-bit and 32-bit Wine, each in a prefix of its own, starts the
-# program and uninstalls it.
+# Installs it silently under Wine in a prefix of its own, starts the program and uninstalls it.
 check-windows-installer: windows-installer
 	scripts/check-windows-installer.sh dist/windows/duplexa-*-setup.exe dist/windows/duplexa.exe \
 		$(WIN_BUILD)/installer-check
-	WINEARCH=win32 scripts/check-windows-installer.sh dist/windows/duplexa-*-setup.exe \
-		dist/windows/duplexa-x86.exe $(WIN32_BUILD)/installer-check
 
 # The suite of both builds, the 32-bit one on 32-bit Wine as 32-bit Windows would run it.
 test-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt $(WIN32_BUILD)/CMakeCache.txt

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the setup program silently under Wine, in a fresh prefix of its own, and checks what
-# a user gets: the program (PROGRAM.exe byte for byte: the 64-bit one, or the 32-bit one with
-# WINEARCH=win32), the Start-menu shortcut and the uninstall entry; starts the installed program and closes it as a user would, so it stores its layout;
+# a user gets: the program (PROGRAM.exe byte for byte), the Start-menu shortcut and the uninstall
+# entry; starts the installed program and closes it as a user would, so it stores its layout;
 # then uninstalls silently and checks that nothing but the settings is left.
 # Usage: scripts/check-windows-installer.sh SETUP.exe PROGRAM.exe FOLDER
 set -euo pipefail

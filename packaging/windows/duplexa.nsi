@@ -1,11 +1,12 @@
 ; The per-user setup program for Windows (make windows-installer).
 ; Run from the top folder with GENERATED, the 64-bit build's folder of generated files, and DIST,
-; the folder that holds both programs and receives the setup program.
+; the folder that holds the 64-bit program and receives the setup program.
 Unicode true
+; 64-bit, as the program it installs: 32-bit Windows takes duplexa-x86.exe as it is.
+Target amd64-unicode
 ManifestDPIAware true
 !include "${GENERATED}/duplexa_version.nsh"
 !include MUI2.nsh
-!include x64.nsh
 !include FileFunc.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Duplexa"
@@ -44,12 +45,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "${COPYRIGHT}"
 
 Section
     SetOutPath "$INSTDIR"
-    ; One program under one name: the 32-bit build where Windows itself is 32-bit.
-    ${If} ${RunningX64}
-        File "/oname=duplexa.exe" "${DIST}/duplexa.exe"
-    ${Else}
-        File "/oname=duplexa.exe" "${DIST}/duplexa-x86.exe"
-    ${EndIf}
+    File "${DIST}/duplexa.exe"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Duplexa.lnk" "$INSTDIR\duplexa.exe" "" "$INSTDIR\duplexa.exe" 0
 
