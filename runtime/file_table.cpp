@@ -70,8 +70,9 @@ bool FileTable::EndsAt(int fileNo, std::int64_t length) const {
         return false;
     }
     // Two bytes from the last one: exactly one comes back when the end is where it should be.
-    // Asked of the file, not of the cache: a mapping of a file system that claims more than it
-    // holds leaves its last page filled out with zeros that a read would take as data.
+    // Asked of the file, not of the cache: after a short read a file system that claims more
+    // than it holds (FUSE) may leave the cached page filled out with zeros, which a read from
+    // the cache takes as data.
     std::uint8_t probe[2];
     const std::int64_t from = length > 0 ? length - 1 : 0;
     native::ForgetCached(*handle, from);

@@ -39,7 +39,7 @@ std::optional<FileStamp> StampOf(FileHandle file);
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size);
 
 // Asks the system to forget its cached copy of the file from the page holding offset to the end,
-// so the next read there asks the file itself. Pages still mapped stay.
+// so the next read there asks the file itself.
 void ForgetCached(FileHandle file, std::int64_t offset);
 
 // Tells the system the file will be read front to back, so it reads ahead generously.

@@ -102,7 +102,8 @@ std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, 
 }
 
 void ForgetCached(FileHandle, std::int64_t) {
-    // Nothing maps files here, so what is cached came from reads, which met the true end.
+    // Windows has no call that drops one file's cached pages; its file systems do not pad a
+    // short read with zeros.
 }
 
 void AdviseSequential(FileHandle) {
