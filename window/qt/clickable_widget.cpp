@@ -3,8 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace duplexa {
 
@@ -51,16 +49,31 @@ void ClickableWidget::keyPressEvent(QKeyEvent* event) {
 
 void ClickableWidget::PaintFocus(QPainter& painter) {
     if (hasFocus()) {
-        PaintFocusMark(*this, painter, rect());
+        PaintFocusMark(painter, rect());
     }
 }
 
-void PaintFocusMark(QWidget& widget, QPainter& painter, const QRect& rect) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(&widget);
-    focus.state |= QStyle::State_KeyboardFocusChange;
-    focus.rect = rect;
-    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, &widget);
+// Black and white dots in turn, as the classic focus rectangle: one of the two reads on any
+// back, the light green and red boxes and every scheme included. Opaque one-pixel fills only:
+// Qt blends smoothed and see-through shapes on helper threads, and where none can be started
+// (a process out of address space) the painter waits for them for ever.
+void PaintFocusMark(QPainter& painter, const QRect& rect) {
+    int dots = 0;
+    const auto dot = [&](int x, int y) {
+        painter.fillRect(x, y, 1, 1, dots++ % 2 == 0 ? Qt::black : Qt::white);
+    };
+    for (int x = rect.left(); x < rect.right(); ++x) {
+        dot(x, rect.top());
+    }
+    for (int y = rect.top(); y < rect.bottom(); ++y) {
+        dot(rect.right(), y);
+    }
+    for (int x = rect.right(); x > rect.left(); --x) {
+        dot(x, rect.bottom());
+    }
+    for (int y = rect.bottom(); y > rect.top(); --y) {
+        dot(rect.left(), y);
+    }
 }
 
 }  // namespace duplexa

@@ -22,7 +22,7 @@ class ClickableWidget : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    // The style's focus mark inside the control while it has the focus.
+    // The focus mark inside the control while it has the focus.
     void PaintFocus(QPainter& painter);
 
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,8 +34,8 @@ class ClickableWidget : public QWidget {
     bool pressed_ = false;  // a left press that the release may turn into a click
 };
 
-// The style's focus mark in rect, also when the focus came by a click or at start, not only by
-// Tab: keyboard users see where Enter acts.
-void PaintFocusMark(QWidget& widget, QPainter& painter, const QRect& rect);
+// The focus mark on the edge of rect, also when the focus came by a click or at start, not only
+// by Tab: keyboard users see where Enter acts.
+void PaintFocusMark(QPainter& painter, const QRect& rect);
 
 }  // namespace duplexa

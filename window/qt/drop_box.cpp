@@ -110,7 +110,7 @@ void DropBox::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         // Keyboard users see which box Enter and Ctrl+V act on.
         painter.setClipping(false);
-        PaintFocusMark(*this, painter, rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
+        PaintFocusMark(painter, rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
     }
 }
 

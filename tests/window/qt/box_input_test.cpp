@@ -140,12 +140,19 @@ TEST_F(BoxInputTest, CtrlVAndShiftInsertTakeTheFirstCopiedFileButNotDuringARun) 
     EXPECT_EQ(Chooser(), nullptr);
 }
 
+// In black and white dots, so that it reads on the light green and the red box alike.
 TEST_F(BoxInputTest, AFocusedBoxShowsItsFocus) {
     QApplication::setActiveWindow(form.get());
-    Box(1).setFocus();
-    const QImage unfocused = Box(0).grab().toImage();
     Box(0).setFocus();
-    EXPECT_NE(Box(0).grab().toImage(), unfocused);
+    for (const OleColour back : {kLightGreen, kRed}) {
+        Box(0).SetBackColour(back);
+        const QImage image = Box(0).grab().toImage();
+        const int edge = 2;  // inside the sunken border
+        EXPECT_EQ(image.pixelColor(edge, edge), Qt::black) << back;
+        EXPECT_EQ(image.pixelColor(edge + 1, edge), Qt::white) << back;
+    }
+    Box(1).setFocus();
+    EXPECT_NE(Box(0).grab().toImage().pixelColor(2, 2), Qt::black);
 }
 
 }  // namespace
