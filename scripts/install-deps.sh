@@ -71,12 +71,15 @@ if [[ ${#others[@]} -eq ${#missing[@]} ]]; then
     install "${missing[@]}"
     exit 0
 fi
-install "${others[@]}" libc6:i386
-if ! runs_i386; then
-    echo "NOTE: this machine runs no 32-bit x86 code: without wine32, the runs of 32-bit" \
-        "Windows programs under Wine are left out" >&2
+[[ ${#others[@]} -eq 0 ]] || install "${others[@]}"
+if ! install libc6:i386; then
+    reason="the i386 loader (libc6:i386) could not be installed"
+elif ! runs_i386; then
+    reason="this machine runs no 32-bit x86 code"
 elif ! install wine32:i386; then
-    # The i386 lists must match the installed amd64 libraries version for version.
-    echo "WARNING: wine32:i386 could not be installed: the runs of 32-bit Windows programs" \
-        "under Wine are left out" >&2
+    reason="it could not be installed"  # the i386 lists must match the amd64 libraries' versions
+fi
+if [[ -n ${reason:-} ]]; then
+    echo "NOTE: no wine32, as $reason: the runs of 32-bit Windows programs under Wine are" \
+        "left out" >&2
 fi
