@@ -336,7 +336,39 @@ TEST_F(ComparisonRunTest, LargestMeasurableFilesCompareToTheirLastByte) {
     EXPECT_EQ(pump.turns, 2048);
     EXPECT_EQ(view.ResultCaptions().at(2048), "Working...   100%,  differ in 1 byte(s)");
     EXPECT_EQ(view.resultCaption, "Differ in 1 bytes of the total 2147483647 ! (0%)");
+    ASSERT_TRUE(state.where.has_value());
+    EXPECT_EQ(state.where->first, kSize);
+    EXPECT_EQ(state.where->last, kSize);
+    EXPECT_TRUE(state.where->cells.test(1023) && state.where->cells.count() == 1);
     ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, OnlyARunThatEndsInDifferKeepsWhereTheFilesDiffer) {
+    auto differing = PatternBytes(3 * kBlock);
+    differing[10] ^= 1;
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> second;
+        std::function<void()> atFirstTurn;
+    } cases[] = {
+        {"stopped", differing, [&] { Press(); }},
+        {"failed", differing, [&] { std::filesystem::resize_file(state.filePaths[0], 10); }},
+        {"size differs", PatternBytes(10), nullptr},
+        {"identical", PatternBytes(3 * kBlock), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        view = {};
+        pump = {};
+        Files(PatternBytes(3 * kBlock), c.second);
+        if (c.atFirstTurn) {
+            pump.At(1, c.atFirstTurn);
+        }
+        Press();
+        EXPECT_NE(view.resultCaption.rfind("Differ in", 0), 0u);
+        EXPECT_FALSE(state.where.has_value());
+        EXPECT_EQ(view.Count("map.Visible=True") + view.Count("lblResult.Detail"), 0);
+    }
 }
 
 TEST_F(ComparisonRunTest, FilesBelowAPathOfMoreThan260CharactersCompare) {
