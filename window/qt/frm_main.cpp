@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/show_result.h"
 #include "runtime/file_table.h"
 #include "runtime/window_rect.h"
 #include "window/qt/accessibility.h"
@@ -162,7 +163,7 @@ void frmMain::comCompare_Click() {
         return;  // a Stop press handled inside the run; the run goes on to its next check
     }
     resultCaption_->Flush();  // the verdict always lands
-    resultAnnouncer_->Settled();
+    resultAnnouncer_->Settled(FromUtf8(WhereText(state_)));
     logic_.AfterCompare();
 }
 

@@ -193,12 +193,15 @@ TEST_F(AccessibilityTest, EachVerdictIsSaidOnceWhereverTheFocusIs) {
     const struct {
         bool lineFocused;
         bool verdictInTheRun;  // landed while the run went on, in its last turn
+        QString detail;
         QStringList expected;
     } cases[] = {
-        {true, true, {}},
-        {true, false, {}},
-        {false, true, {"Same."}},
-        {false, false, {"Same."}},
+        {true, true, "", {}},
+        {true, false, "", {}},
+        {false, true, "", {"Same."}},
+        {false, false, "", {"Same."}},
+        {true, true, "Where.", {"Where."}},
+        {false, true, "Where.", {"Same. Where."}},
     };
     for (const auto& c : cases) {
         said.clear();
@@ -214,7 +217,7 @@ TEST_F(AccessibilityTest, EachVerdictIsSaidOnceWhereverTheFocusIs) {
         if (c.verdictInTheRun) {
             announcer.Landed("Same.", true);
         }
-        announcer.Settled();
+        announcer.Settled(c.detail);
         QApplication::processEvents();
         EXPECT_EQ(said, c.expected) << c.lineFocused << c.verdictInTheRun;
     }
