@@ -29,7 +29,7 @@ if [[ -n ${BASELINE:-} ]]; then
         rm -rf "$base_dir" && mkdir -p "$base_dir/src"
         git archive "$rev" | tar -x -C "$base_dir/src"
         cmake -S "$base_dir/src" -B "$base_dir/build" -DCMAKE_BUILD_TYPE=Release \
-            -DDUPLEXA_WITH_WINDOW=OFF -DBUILD_TESTING=OFF > /dev/null
+            -DDUPLEXA_WITH_WINDOW=OFF > /dev/null
         cmake --build "$base_dir/build" --target duplexa-bench -j "$(nproc)" > /dev/null
     fi
     baseline=$base_dir/build/bench/duplexa-bench
