@@ -1,6 +1,7 @@
 #include "window/win32/frm_main.h"
 
-// DragAcceptFiles
+// DragAcceptFiles; the result line's tip
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"DuplexaFrmMain";
 constexpr UINT_PTR kHoverTimer = 1;
+constexpr UINT_PTR kResultTipId = 1;
 constexpr int kFirstChildId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
@@ -36,6 +38,18 @@ std::optional<Control> IdOfChild(int childId) {
         return std::nullopt;
     }
     return static_cast<Control>(row);
+}
+
+TTTOOLINFOW ResultTool(HWND window) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window;
+    tool.uId = kResultTipId;
+    return tool;
+}
+
+RECT ToRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
 
 int ScreenDotsPerInch() {
@@ -155,6 +169,14 @@ void frmMain::CreateChildWindows() {
     // goes on from it to Close.
     SetWindowPos(ControlWindow(kFocusAfterRun), ControlWindow(FrmMainTabOrder().front()), 0, 0, 0,
                  0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The line lets the pointer through to the window, so the tip watches the window's pointer
+    // over the line's place.
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    resultTip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
 }
 
 void frmMain::Form_Load() {
@@ -418,6 +440,43 @@ void frmMain::FilesGiven(HWND box, const std::vector<std::string>& paths) {
     }
 }
 
+void frmMain::PaintOver(HWND box, HDC dc) {
+    const auto id = IdOf(box);
+    if (!map_ || !id) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(box, &client);
+    const ColourScheme& scheme = CurrentScheme();
+    const Rgb back = Resolve(controls_.at(*id).backColour, scheme);
+    HBRUSH brush = CreateSolidBrush(ToColorRef(MapMarkColour(back, scheme)));
+    for (const PixelRect& mark : MapMarks(mapEdge_, {0, 0, client.right, client.bottom},
+                                          scale_.ToDevice(float(kMapStripDepth)), *map_)) {
+        const RECT rect = ToRect(mark);
+        FillRect(dc, &rect, brush);
+    }
+    DeleteObject(brush);
+}
+
+// The box takes the rectangle as it takes its client area, within its border and margins.
+void frmMain::FitBoxText(int index) {
+    HWND box = controls_.at(index).window;
+    RECT text{};
+    GetClientRect(box, &text);
+    if (map_) {
+        text = ToRect(BesideMapStrip(mapEdge_, {0, 0, text.right, text.bottom},
+                                     scale_.ToDevice(float(kMapStripDepth)),
+                                     scale_.ToDevice(float(kMapStripGap))));
+    }
+    SendMessageW(box, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+}
+
+void frmMain::PlaceResultTip() {
+    TTTOOLINFOW tool = ResultTool(window_);
+    tool.rect = scale_.ToDevice(controls_.InWindow(static_cast<int>(Row(Control::lblResult))));
+    SendMessageW(resultTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void frmMain::Repaint(int index) {
     if (window_ == nullptr) {
         return;
@@ -442,6 +501,10 @@ void frmMain::PlaceWindow(int index) {
         size = {std::max(size.cx, needed.cx), std::max(size.cy, needed.cy)};
     }
     MoveWindow(control.window, rect.left, rect.top, size.cx, size.cy, TRUE);
+    // A resized box, or one given a new font, gives its text the whole client area again.
+    if (map_ && control.kind() == ControlKind::DropBox) {
+        FitBoxText(index);
+    }
 }
 
 SIZE frmMain::CaptionSize(const FormControl& label, int dotsPerInch) {
@@ -502,6 +565,30 @@ void frmMain::SetCompareEnabled(bool enabled) {
     }
     button.enabled = enabled;
     EnableWindow(button.window, enabled);
+}
+
+void frmMain::SetDifferenceMap(const DiffCells* cells) {
+    const bool shown = map_.has_value();
+    map_ = cells != nullptr ? std::optional(*cells) : std::nullopt;
+    for (int box = 0; box < 2; ++box) {
+        const auto index = static_cast<int>(Row(lblFile(box)));
+        if (map_ || shown) {
+            FitBoxText(index);
+        }
+        InvalidateRect(controls_.at(index).window, nullptr, TRUE);
+    }
+}
+
+void frmMain::SetResultDetail(const std::string& text) {
+    const std::wstring detail = Widen(text);
+    TTTOOLINFOW tool = ResultTool(window_);
+    SendMessageW(resultTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!detail.empty()) {
+        tool.uFlags = TTF_SUBCLASS;
+        tool.lpszText = const_cast<wchar_t*>(detail.c_str());  // copied by the tip
+        SendMessageW(resultTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        PlaceResultTip();
+    }
 }
 
 void frmMain::SetDropMode(int box, DropMode mode) {
@@ -646,6 +733,18 @@ void frmMain::SetInForce(Control control, bool inForce) {
     } else if (target.window != nullptr) {
         InvalidateRect(target.window, nullptr, FALSE);
     }
+}
+
+void frmMain::SetMapEdge(MapEdge edge) {
+    mapEdge_ = edge;
+    if (map_) {
+        SetDifferenceMap(&*map_);  // along the new edge
+    }
+}
+
+// Readers hear a box's new text as its value changing.
+void frmMain::AnnounceCaption(Control control) {
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, ControlWindow(control), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void frmMain::SetTimerEnabled(bool enabled) {

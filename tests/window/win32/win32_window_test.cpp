@@ -1,12 +1,16 @@
 // The Win32 window on real controls: what the handlers do, read back through the Win32 API.
 
+// commctrl.h needs windows.h, which the fixture brings, before it.
+#include "win32_form_fixture.h"
+
+#include <commctrl.h>
+
 #include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
 
 #include "runtime/file_table.h"
-#include "win32_form_fixture.h"
 #include "window/design/frm_main_design.h"
 #include "window/design/maker.h"
 #include "window/logic/accessible_facts.h"
@@ -267,6 +271,119 @@ TEST_F(Win32WindowTest, TheKeyboardReachesTheFlagsAndTheLinkAndTheFocusLandsOnTh
     Pump();
     EXPECT_EQ(Result(), "A két fájl egyezik egymással.");
     EXPECT_EQ(GetFocus(), Real(lblResult));
+}
+
+// A device pixel of a box's client area.
+COLORREF BoxPixel(HWND box, POINT at) {
+    UpdateWindow(box);
+    HDC dc = GetDC(box);
+    const COLORREF colour = GetPixel(dc, at.x, at.y);
+    ReleaseDC(box, dc);
+    return colour;
+}
+
+RECT TextRectOf(HWND box) {
+    RECT text{};
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+// One differing byte, the first, marks the start of a strip along the bottom of the stacked
+// boxes and the right of those side by side, out of the text's way, at each scaling the window
+// moves to; a drop clears it.
+TEST_F(Win32WindowTest, TheMapLiesAlongTheLayoutsEdgeAtAnyScalingUntilADrop) {
+    const auto bytes = PatternBytes(3000);
+    auto firstOff = bytes;
+    firstOff[0] ^= 0x5A;
+    Open(96);
+    HWND window = form().Handle();
+    const RECT plain = TextRectOf(Box(1));
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", firstOff));
+    Press(comCompare);
+    for (const int dotsPerInch : {144, 96}) {
+        SCOPED_TRACE(dotsPerInch);
+        const auto scaled = [&](int pixels) {
+            return int(std::lround(pixels * dotsPerInch / 96.0));
+        };
+        RECT suggested{0, 0, scaled(473), scaled(336)};
+        AdjustWindowRectEx(&suggested, DWORD(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           DWORD(GetWindowLongW(window, GWL_EXSTYLE)));
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dotsPerInch, dotsPerInch),
+                     reinterpret_cast<LPARAM>(&suggested));
+        // Stacked as it was, then side by side and stacked again.
+        for (int step = 0; step < 3; ++step) {
+            if (step > 0) {
+                Press(step == 1 ? cmdOrder1 : cmdOrder2);
+            }
+            const bool stacked = step != 1;
+            for (int box = 0; box < 2; ++box) {
+                RECT client{};
+                GetClientRect(Box(box), &client);
+                const LONG strip = (stacked ? client.bottom : client.right) - scaled(4);
+                const LONG end = (stacked ? client.right : client.bottom) - 1;
+                const auto at = [&](LONG along, LONG across) {
+                    return stacked ? POINT{along, across} : POINT{across, along};
+                };
+                EXPECT_EQ(BoxPixel(Box(box), at(0, strip)), kRedPixel) << box;
+                EXPECT_NE(BoxPixel(Box(box), at(0, strip - 1)), kRedPixel) << "beside the strip";
+                EXPECT_NE(BoxPixel(Box(box), at(end, strip)), kRedPixel) << "no difference there";
+                const RECT text = TextRectOf(Box(box));
+                EXPECT_LT(stacked ? text.bottom : text.right, strip) << "the text keeps out";
+            }
+        }
+    }
+    // A drop clears the map and gives the text its room back.
+    DropOn(Box(1), {Widen(dir.Write("c.bin", bytes))}, {10, 10});
+    RECT client{};
+    GetClientRect(Box(1), &client);
+    EXPECT_NE(BoxPixel(Box(1), {0, client.bottom - 4}), kRedPixel);
+    const RECT text = TextRectOf(Box(1));
+    EXPECT_TRUE(EqualRect(&text, &plain));
+}
+
+// What the tip over the result line says, and where it lies; nothing without a tip.
+std::pair<std::wstring, RECT> TipOf(HWND form) {
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           GetWindow(tip, GW_OWNER) != form) {
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    std::wstring text(1024, L'\0');
+    if (SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
+        return {};
+    }
+    tool.lpszText = text.data();
+    SendMessageW(tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    return {text.c_str(), tool.rect};
+}
+
+TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguage) {
+    Open();
+    const auto bytes = PatternBytes(3000);
+    auto twoOff = bytes;
+    twoOff[0] ^= 0x5A;
+    twoOff[1100] ^= 0x5A;
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", twoOff));
+    Press(comCompare);
+    HWND line = Real(lblResult);
+    const struct {
+        int language;
+        std::wstring where;
+    } cases[] = {
+        {1, L"First difference at byte 1, last at byte 1101."},
+        {0, L"Els\u0151 elt\u00e9r\u00e9s: 1. b\u00e1jt, utols\u00f3: 1101. b\u00e1jt."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        form().logic().ApplyLanguage(c.language);
+        const auto [tip, place] = TipOf(form().Handle());
+        const RECT lineOn = PlaceOf(line);
+        EXPECT_EQ(tip, c.where);
+        EXPECT_TRUE(EqualRect(&place, &lineOn));
+    }
+    DropOn(Box(1), {Widen(dir.Write("c.bin", bytes))}, {10, 10});
+    EXPECT_EQ(TipOf(form().Handle()).first, L"") << "a drop takes the tip away";
 }
 
 TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
