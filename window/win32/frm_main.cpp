@@ -16,6 +16,7 @@
 #include "window/win32/dropped_files.h"
 #include "window/win32/form_painter.h"
 #include "window/win32/gdi_colour.h"
+#include "window/win32/result_line.h"
 #include "window/win32/wide_text.h"
 
 namespace duplexa::win32 {
@@ -169,6 +170,7 @@ void frmMain::CreateChildWindows() {
     // goes on from it to Close.
     SetWindowPos(ControlWindow(kFocusAfterRun), ControlWindow(FrmMainTabOrder().front()), 0, 0, 0,
                  0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    MakeResultLine(ControlWindow(Control::lblResult));
     // The line lets the pointer through to the window, so the tip watches the window's pointer
     // over the line's place.
     const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES};
@@ -581,6 +583,7 @@ void frmMain::SetDifferenceMap(const DiffCells* cells) {
 
 void frmMain::SetResultDetail(const std::string& text) {
     const std::wstring detail = Widen(text);
+    SetResultDescription(ControlWindow(Control::lblResult), detail);
     TTTOOLINFOW tool = ResultTool(window_);
     SendMessageW(resultTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (!detail.empty()) {

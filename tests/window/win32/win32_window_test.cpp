@@ -1,9 +1,10 @@
 // The Win32 window on real controls: what the handlers do, read back through the Win32 API.
 
-// commctrl.h needs windows.h, which the fixture brings, before it.
+// commctrl.h and oleacc.h need windows.h, which the fixture brings, before them.
 #include "win32_form_fixture.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <array>
 #include <cmath>
@@ -358,6 +359,22 @@ std::pair<std::wstring, RECT> TipOf(HWND form) {
     return {text.c_str(), tool.rect};
 }
 
+// What a screen reader reads as a window's description.
+std::wstring DescriptionOf(HWND window) {
+    IAccessible* object = nullptr;
+    BSTR text = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;  // CHILDID_SELF
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)))) {
+        object->get_accDescription(self, &text);
+        object->Release();
+    }
+    const std::wstring description = text != nullptr ? text : L"";
+    SysFreeString(text);
+    return description;
+}
+
 TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguage) {
     Open();
     const auto bytes = PatternBytes(3000);
@@ -381,9 +398,11 @@ TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguage) {
         const RECT lineOn = PlaceOf(line);
         EXPECT_EQ(tip, c.where);
         EXPECT_TRUE(EqualRect(&place, &lineOn));
+        EXPECT_EQ(DescriptionOf(line), c.where);
     }
     DropOn(Box(1), {Widen(dir.Write("c.bin", bytes))}, {10, 10});
     EXPECT_EQ(TipOf(form().Handle()).first, L"") << "a drop takes the tip away";
+    EXPECT_EQ(DescriptionOf(line), L"");
 }
 
 TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
