@@ -244,6 +244,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) {
+                return 0;
+            }
+            break;
         case WM_TIMER:
             if (wParam == kHoverTimer) {
                 logic_.tmrLang_Timer();
@@ -363,6 +368,12 @@ void frmMain::OnCommand(WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED) {
         return;
     }
+    if (LOWORD(wParam) == kCopyResultLine) {
+        if (const std::string text = logic_.ResultLineCopy(); !text.empty()) {
+            CopyText(window_, text);
+        }
+        return;
+    }
     if (LOWORD(wParam) == IDOK) {
         // Enter with the focus on a button presses it, as in a dialog.
         HWND focus = GetFocus();
@@ -375,6 +386,33 @@ void frmMain::OnCommand(WPARAM wParam) {
     if (const auto id = IdOfChild(LOWORD(wParam))) {
         Control_Click(PressTarget(*id));  // a flag's stand-in presses its pale flag
     }
+}
+
+bool frmMain::OnContextMenu(HWND from, LPARAM where) {
+    HWND line = ControlWindow(Control::lblResult);
+    POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    if (at.x == -1 && at.y == -1) {  // Shift+F10 or the menu key: below the line's start
+        if (from != line) {
+            return false;
+        }
+        RECT place{};
+        GetWindowRect(line, &place);
+        at = {place.left, place.bottom};
+    } else {
+        POINT inside = at;
+        ScreenToClient(window_, &inside);
+        if (HitTest(MAKELPARAM(inside.x, inside.y)) != Control::lblResult) {
+            return false;
+        }
+    }
+    HMENU menu = CreatePopupMenu();
+    const UINT grey = logic_.ResultLineCopy().empty() ? MF_GRAYED : 0;
+    AppendMenuW(menu, MF_STRING | grey, kCopyResultLine,
+                Widen(PickText(TXT_COPY.hu, TXT_COPY.en)).c_str());
+    // The chosen entry comes back as a WM_COMMAND.
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    DestroyMenu(menu);
+    return true;
 }
 
 // Compare's click is the run's; the handlers know what any other click concerns.

@@ -99,6 +99,9 @@ class frmMain final : public FormView, private DropBoxOwner {
     void OnMouseMove(LPARAM where);
     void OnMouseUp(LPARAM where);
     void OnCommand(WPARAM wParam);
+    // The result line's menu, from a right-click on it or the keyboard while it has the focus;
+    // false when the menu was asked for elsewhere.
+    bool OnContextMenu(HWND from, LPARAM where);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT OnBoxColour(HDC dc, HWND box);
     // A move to a monitor of another scaling: its resolution and the rectangle Windows suggests.

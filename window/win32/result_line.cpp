@@ -5,8 +5,11 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <cstring>
 #include <memory>
 #include <utility>
+
+#include "window/win32/wide_text.h"
 
 namespace duplexa::win32 {
 namespace {
@@ -156,6 +159,23 @@ LRESULT CALLBACK ResultLineProc(HWND label, UINT message, WPARAM wParam, LPARAM 
                                 DWORD_PTR data) {
     auto* description = reinterpret_cast<Description*>(data);
     switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (message == WM_KEYDOWN && wParam == 'C' && GetKeyState(VK_CONTROL) < 0) {
+                SendMessageW(GetParent(label), WM_COMMAND, MAKEWPARAM(kCopyResultLine, 0), 0);
+                return 0;
+            }
+            // The menu keys, taken here alike on every system (Wine's own handling differs).
+            if (wParam == VK_APPS || (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
+                SendMessageW(GetParent(label), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(label), -1);
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+            if (wParam == VK_APPS) {
+                return 0;  // its menu is open already
+            }
+            break;
         case WM_GETOBJECT:
             // The identifier arrives as a 32-bit number, also in a 64-bit lParam.
             if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
@@ -189,6 +209,33 @@ void SetResultDescription(HWND label, const std::wstring& text) {
         **description = text;
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, label, OBJID_CLIENT, CHILDID_SELF);
     }
+}
+
+void CopyText(HWND owner, const std::string& text) {
+    std::wstring lines;
+    for (const wchar_t c : Widen(text)) {
+        if (c == L'\n') {
+            lines += L'\r';
+        }
+        lines += c;
+    }
+    const SIZE_T bytes = (lines.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory == nullptr) {
+        return;
+    }
+    std::memcpy(GlobalLock(memory), lines.c_str(), bytes);
+    GlobalUnlock(memory);
+    // Once set, the clipboard owns the memory.
+    if (!OpenClipboard(owner)) {
+        GlobalFree(memory);
+        return;
+    }
+    EmptyClipboard();
+    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+        GlobalFree(memory);
+    }
+    CloseClipboard();
 }
 
 }  // namespace duplexa::win32

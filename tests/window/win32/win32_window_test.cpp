@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -203,14 +204,16 @@ TEST_F(Win32WindowTest, WithoutAMouseTabMovesOnAndEnterOnABoxOpensTheFileDialog)
     EXPECT_EQ(TextOf(Box(0)), L"Drag and drop the first file here");  // cancelled: no file
 }
 
-// Keys as a keyboard user presses them, with Shift held where the key wants it.
-void Key(HWND target, WPARAM key, bool shift = false) {
+// Keys as a keyboard user presses them, with Shift or Ctrl held where the key wants it.
+void Key(HWND target, WPARAM key, int held = 0) {
     BYTE keys[256]{};
     GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_SHIFT] = held == VK_SHIFT ? 0x80 : 0;
+    keys[VK_CONTROL] = held == VK_CONTROL ? 0x80 : 0;
     SetKeyboardState(keys);
-    PostMessageW(target, WM_KEYDOWN, key, 0);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000000);
+    const bool system = key == VK_F10;  // the menu bar's key
+    PostMessageW(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 0);
+    PostMessageW(target, system ? WM_SYSKEYUP : WM_KEYUP, key, 0xC0000000);
 }
 
 TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows) {
@@ -231,7 +234,7 @@ TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows
     }
     CopyFiles({Widen(first)});
     SetFocus(Box(0));
-    Key(Box(0), VK_INSERT, /*shift=*/true);
+    Key(Box(0), VK_INSERT, VK_SHIFT);
     Pump();
     EXPECT_EQ(TextOf(Box(0)), L"picked.bin");
     EXPECT_EQ(form().logic().ChooserFolder(1) + "\\picked.bin", first)
@@ -375,7 +378,33 @@ std::wstring DescriptionOf(HWND window) {
     return description;
 }
 
-TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguage) {
+std::wstring ClipboardText() {
+    std::wstring text;
+    OpenClipboard(nullptr);
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A timer in an open menu's own loop reads its first entry and chooses it.
+std::wstring seenMenuEntry;
+
+void CALLBACK ChooseFirstMenuEntry(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND menu = FindWindowW(L"#32768", nullptr); menu != nullptr) {
+        KillTimer(nullptr, timer);
+        seenMenuEntry.assign(64, L'\0');
+        GetMenuStringW(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)), 0,
+                       seenMenuEntry.data(), 64, MF_BYPOSITION);
+        seenMenuEntry = seenMenuEntry.c_str();
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    }
+}
+
+TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguageAndCopiesBothLines) {
     Open();
     const auto bytes = PatternBytes(3000);
     auto twoOff = bytes;
@@ -384,12 +413,22 @@ TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguage) {
     DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", twoOff));
     Press(comCompare);
     HWND line = Real(lblResult);
+    const std::wstring english = L"First difference at byte 1, last at byte 1101.";
     const struct {
         int language;
         std::wstring where;
+        const wchar_t* entry;       // of the menu; none for Ctrl+C
+        std::function<void()> ask;  // for the copy
     } cases[] = {
-        {1, L"First difference at byte 1, last at byte 1101."},
-        {0, L"Els\u0151 elt\u00e9r\u00e9s: 1. b\u00e1jt, utols\u00f3: 1101. b\u00e1jt."},
+        {1, english, nullptr, [&] { Key(line, 'C', VK_CONTROL); }},
+        {0, L"Els\u0151 elt\u00e9r\u00e9s: 1. b\u00e1jt, utols\u00f3: 1101. b\u00e1jt.",
+         L"M\u00e1sol\u00e1s", [&] { Key(line, VK_APPS); }},
+        {1, english, L"Copy", [&] { Key(line, VK_F10, VK_SHIFT); }},
+        {1, english, L"Copy",
+         [&] {
+             const RECT place = PlaceOf(line);
+             SendMessageW(form().Handle(), WM_RBUTTONUP, 0, MAKELPARAM(place.left, place.top));
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
@@ -399,6 +438,16 @@ TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguage) {
         EXPECT_EQ(tip, c.where);
         EXPECT_TRUE(EqualRect(&place, &lineOn));
         EXPECT_EQ(DescriptionOf(line), c.where);
+        CopyFiles({});  // no text
+        seenMenuEntry.clear();
+        SetFocus(line);
+        if (c.entry != nullptr) {
+            SetTimer(nullptr, 0, 50, ChooseFirstMenuEntry);
+        }
+        c.ask();
+        Pump();
+        EXPECT_EQ(ClipboardText(), TextOf(line) + L"\r\n" + c.where);
+        EXPECT_EQ(seenMenuEntry, c.entry != nullptr ? c.entry : L"");
     }
     DropOn(Box(1), {Widen(dir.Write("c.bin", bytes))}, {10, 10});
     EXPECT_EQ(TipOf(form().Handle()).first, L"") << "a drop takes the tip away";
