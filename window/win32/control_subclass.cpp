@@ -70,7 +70,7 @@ LRESULT CALLBACK DropBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         case WM_PASTE:
             if (const auto paths = ClipboardFiles(box)) {
-                owner.FilesGiven(box, *paths);
+                owner.FilesFromKeyboard(box, *paths);
             }
             return 0;  // a read-only box takes no text
         case WM_CHAR:

@@ -11,8 +11,10 @@ namespace duplexa::win32 {
 // What a drop box asks of the window it lies on.
 class DropBoxOwner {
   public:
-    // Files dropped on the box, or pasted into it (Ctrl+V, Shift+Insert).
+    // Files dropped on the box.
     virtual void FilesGiven(HWND box, const std::vector<std::string>& paths) = 0;
+    // Files pasted into the box (Ctrl+V, Shift+Insert).
+    virtual void FilesFromKeyboard(HWND box, const std::vector<std::string>& paths) = 0;
     // Enter, Space or a double-click on a box: the file dialog, for that box.
     virtual void ChooserAsked(HWND box) = 0;
     // The box has just painted itself; what the window shows over it goes on dc.

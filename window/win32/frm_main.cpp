@@ -470,13 +470,19 @@ void frmMain::ChooserAsked(HWND box) {
     if (const auto path =
             AskForFile(window_, PickText(title.hu, title.en), logic_.ChooserFolder(index),
                        PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en))) {
-        FilesGiven(box, {*path});
+        FilesFromKeyboard(box, {*path});
     }
 }
 
 void frmMain::FilesGiven(HWND box, const std::vector<std::string>& paths) {
     if (const auto id = IdOf(box); id && BoxOf(*id) >= 0) {
         logic_.lblFile_FilesGiven(BoxOf(*id), paths);
+    }
+}
+
+void frmMain::FilesFromKeyboard(HWND box, const std::vector<std::string>& paths) {
+    if (const auto id = IdOf(box); id && BoxOf(*id) >= 0) {
+        logic_.lblFile_FilesFromKeyboard(BoxOf(*id), paths);
     }
 }
 

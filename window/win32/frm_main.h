@@ -41,8 +41,10 @@ class frmMain final : public FormView, private DropBoxOwner {
     // The real window of a box, button or opaque label; its child-window ID stands for its id.
     HWND ControlWindow(Control id) const { return controls_.at(id).window; }
     bool Unloaded() const { return logic_.Unloaded(); }
-    // Files given to a box by a drop, Ctrl+V or the file dialog; taken while it takes drops.
+    // Files given to a box by a drop, or from the keyboard (Ctrl+V, the file dialog); taken
+    // while it takes drops.
     void FilesGiven(HWND box, const std::vector<std::string>& paths) override;
+    void FilesFromKeyboard(HWND box, const std::vector<std::string>& paths) override;
     // The file dialog for a box, titled for it, in the folder of the other box's file.
     void ChooserAsked(HWND box) override;
     // The map of differences over a box.

@@ -216,6 +216,13 @@ void Key(HWND target, WPARAM key, int held = 0) {
     PostMessageW(target, system ? WM_SYSKEYUP : WM_KEYUP, key, 0xC0000000);
 }
 
+// Readers are told of a file given from the keyboard as the box's value changing.
+int valueChanges = 0;
+
+void CALLBACK CountValueChanges(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ++valueChanges;
+}
+
 TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows) {
     Open();
     form().logic().ApplyLanguage(0);
@@ -232,11 +239,19 @@ TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows
         Pump();
         EXPECT_EQ(win32::Narrow(seenDialogTitle), "A második fájl kiválasztása") << key;
     }
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                        CountValueChanges, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    DropOn(Box(1), {Widen(first)}, {10, 10});
+    Pump();
+    EXPECT_EQ(valueChanges, 0) << "a drop is seen";
     CopyFiles({Widen(first)});
     SetFocus(Box(0));
     Key(Box(0), VK_INSERT, VK_SHIFT);
     Pump();
     EXPECT_EQ(TextOf(Box(0)), L"picked.bin");
+    EXPECT_EQ(valueChanges, 1);
+    UnhookWinEvent(hook);
     EXPECT_EQ(form().logic().ChooserFolder(1) + "\\picked.bin", first)
         << "beside the other box's file";
     EXPECT_EQ(SendMessageW(Box(0), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Box(0)), -1), 0);
