@@ -5,6 +5,7 @@
 
 #include "core/language.h"
 #include "core/show_result.h"
+#include "intake/file_name_for_box.h"
 #include "logic_fixture.h"
 #include "window/logic/accessible_facts.h"
 #include "window/logic/difference_strip.h"
@@ -62,7 +63,7 @@ TEST_F(Where, CopyTakesTheLineAndWhereTheFilesDifferOnePerLine) {
 }
 
 TEST_F(Where, AFileGivenFromTheKeyboardIsNamedToReadersOnceAndNotDuringARun) {
-    const std::string path = settings.Maker() + "-missing/report.txt";
+    const std::string path = settings.Maker() + "-missing" + kPathSeparator + "report.txt";
     EXPECT_TRUE(logic.lblFile_FilesFromKeyboard(1, {path}));
     EXPECT_EQ(form.announced, std::vector<std::string>{"report.txt"});
     EXPECT_TRUE(logic.lblFile_FilesGiven(0, {path}));
