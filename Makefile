@@ -147,8 +147,9 @@ screenshots-windows: deps-windows $(WIN_BUILD)/CMakeCache.txt
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
+# BASELINE=REV also times the benchmark of that commit, built beside this one, in turns with it.
 bench: build
-	scripts/bench.sh $(BUILD)/bench/duplexa-bench
+	BASELINE=$(BASELINE) scripts/bench.sh $(BUILD)/bench/duplexa-bench
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(THREAD_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WIN32_BUILD) dist/windows

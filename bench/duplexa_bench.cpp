@@ -30,12 +30,15 @@ class DiscardingView final : public duplexa::RunView {
     void SetShapeVisible(duplexa::Shape, bool) override {}
     void SetStrikeLineVisible(bool) override {}
     void SetCompareEnabled(bool) override {}
+    void SetDifferenceMap(const duplexa::DiffCells*) override {}
+    void SetResultDetail(const std::string& text) override { detail = text; }
     void SetDropMode(int, duplexa::DropMode) override {}
     void SetBoxForeColour(int, duplexa::OleColour) override {}
     void SetCompareCaption(const std::string&) override {}
     void SetCloseEnabled(bool) override {}
 
     std::string last;
+    std::string detail;  // where the files differ, after a run that found they do
 };
 
 class IdlePump final : public duplexa::EventPump {
@@ -77,5 +80,8 @@ int main(int argc, char** argv) {
 
     const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     std::printf("%s\n%.3f\n%.3f\n", state.resultEn.c_str(), elapsed.count(), cpu);
+    if (!view.detail.empty()) {
+        std::printf("%s\n", view.detail.c_str());
+    }
     return 0;
 }

@@ -14,7 +14,9 @@ BlockComparer::BlockComparer(const FileTable& files, std::array<int, 2> fileNos,
       fileNos_(fileNos),
       size_(size),
       blocks_((size + kBlockSize - 1) / kBlockSize),
-      buffers_(buffers) {
+      buffers_(buffers),
+      spots_(size),
+      helperSpots_(size) {
     const auto slice = static_cast<std::size_t>(std::min<std::int64_t>(kSlice, size_));
     for (BlockBuffer* buffer : buffers_) {
         buffer->assign(slice, 0);
@@ -50,7 +52,7 @@ BlockComparer::Outcome BlockComparer::CompareNext() {
     while (!slot) {
         if (MayTakeOn()) {
             // The block asked for, or, while the helper has that one, a later one.
-            TakeOn(lock, buffers_);
+            TakeOn(lock, {buffers_, &spots_});
         } else {
             changed_.wait(lock);  // the helper's block is the one asked for
         }
@@ -63,11 +65,10 @@ BlockComparer::Outcome BlockComparer::CompareNext() {
     return outcome;
 }
 
-void BlockComparer::TakeOn(std::unique_lock<std::mutex>& lock,
-                           std::array<BlockBuffer*, 2> buffers) {
+void BlockComparer::TakeOn(std::unique_lock<std::mutex>& lock, Hands hands) {
     const std::int64_t block = claimed_++;
     lock.unlock();
-    const Outcome outcome = CompareBlock(block, buffers);
+    const Outcome outcome = CompareBlock(block, hands);
     lock.lock();
     done_[static_cast<std::size_t>(block % kAhead)] = outcome;
 }
@@ -79,15 +80,22 @@ void BlockComparer::Help() {
         if (ending_ || claimed_ == blocks_) {
             return;
         }
-        TakeOn(lock, {&helperBuffers_[0], &helperBuffers_[1]});
+        TakeOn(lock, {{&helperBuffers_[0], &helperBuffers_[1]}, &helperSpots_});
         lock.unlock();
         changed_.notify_all();  // the run may be waiting for this block
         lock.lock();
     }
 }
 
-BlockComparer::Outcome BlockComparer::CompareBlock(std::int64_t block,
-                                                   std::array<BlockBuffer*, 2> buffers) const {
+// Each thread marks its own spots, joined at the end: no lock in the counting loop.
+DiffWhere BlockComparer::Where() {
+    std::lock_guard lock(mutex_);  // the helper's last block was handed over under it
+    spots_.Join(helperSpots_);
+    return spots_.Where();
+}
+
+BlockComparer::Outcome BlockComparer::CompareBlock(std::int64_t block, Hands hands) const {
+    const std::array<BlockBuffer*, 2>& buffers = hands.buffers;
     const std::int64_t start = block * kBlockSize;
     const std::int64_t end = std::min(start + kBlockSize, size_);
     Outcome outcome;
@@ -100,7 +108,8 @@ BlockComparer::Outcome BlockComparer::CompareBlock(std::int64_t block,
                 return {0, static_cast<int>(box)};
             }
         }
-        outcome.differences += CountDifferences(buffers[0]->data(), buffers[1]->data(), count);
+        outcome.differences +=
+            CountDifferences(buffers[0]->data(), buffers[1]->data(), count, at, *hands.spots);
     }
     return outcome;
 }

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "core/block_buffer.h"
+#include "core/diff_where.h"
 #include "runtime/file_table.h"
 
 namespace duplexa {
@@ -49,13 +50,22 @@ class BlockComparer {
     // more often than the files have blocks. Counts exactly what one thread would.
     Outcome CompareNext();
 
+    // Where the files differ; asked once every block has been taken.
+    DiffWhere Where();
+
     bool HasHelper() const { return helper_.joinable(); }
 
   private:
-    Outcome CompareBlock(std::int64_t block, std::array<BlockBuffer*, 2> buffers) const;
+    // The buffers and spots of the thread that compares it.
+    struct Hands {
+        std::array<BlockBuffer*, 2> buffers;
+        DiffSpots* spots;
+    };
+
+    Outcome CompareBlock(std::int64_t block, Hands hands) const;
     bool MayTakeOn() const { return claimed_ < blocks_ && claimed_ < next_ + kAhead; }
     // Takes on the next block and compares it with the lock let go meanwhile.
-    void TakeOn(std::unique_lock<std::mutex>& lock, std::array<BlockBuffer*, 2> buffers);
+    void TakeOn(std::unique_lock<std::mutex>& lock, Hands hands);
     void Help();
 
     const FileTable& files_;
@@ -64,6 +74,8 @@ class BlockComparer {
     std::int64_t blocks_;
     std::array<BlockBuffer*, 2> buffers_;
     std::array<BlockBuffer, 2> helperBuffers_;
+    DiffSpots spots_;
+    DiffSpots helperSpots_;
 
     std::mutex mutex_;
     std::condition_variable changed_;

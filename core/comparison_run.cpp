@@ -75,12 +75,13 @@ void ComparisonRun::OpenAndCompare() {
         return;
     }
     // Checked once no thread of the run reads any more.
-    if (CompareBlocks() && FilesHeldStill(state_.firstSize)) {
-        ShowVerdict();  // two empty files too: nothing to read, nothing differs
+    DiffWhere where;
+    if (CompareBlocks(where) && FilesHeldStill(state_.firstSize)) {
+        ShowVerdict(where);  // two empty files too: nothing to read, nothing differs
     }
 }
 
-bool ComparisonRun::CompareBlocks() {
+bool ComparisonRun::CompareBlocks(DiffWhere& where) {
     state_.diffCount = 0;
     state_.blockStart = 1;
     // Positions are 64-bit here: after the last block of a file near 2 GiB the next block
@@ -110,6 +111,7 @@ bool ComparisonRun::CompareBlocks() {
         ShowResult(state_, view_, ComposeProgress(percent, state_.diffCount));
         pump_.RunPendingEvents();  // the helper reads on meanwhile
     }
+    where = comparer.Where();
     return true;
 }
 
@@ -137,7 +139,7 @@ void ComparisonRun::ShowReadFailure(int box) {
     ShowResult(state_, view_, TXT_READ_FAILED);
 }
 
-void ComparisonRun::ShowVerdict() {
+void ComparisonRun::ShowVerdict(const DiffWhere& where) {
     if (state_.diffCount < 1) {
         // The bars keep the green the last drop gave them.
         view_.SetShapeVisible(Shape::sEqual1, true);
@@ -153,6 +155,7 @@ void ComparisonRun::ShowVerdict() {
     const double percent =
         static_cast<double>(state_.diffCount) / static_cast<double>(state_.firstSize) * 100.0;
     ShowResult(state_, view_, ComposeDifferent(state_.diffCount, state_.firstSize, percent));
+    ShowWhere(state_, view_, where);
 }
 
 void ComparisonRun::ReleaseBuffers() {

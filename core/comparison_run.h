@@ -32,14 +32,15 @@ class ComparisonRun {
   private:
     void RunComparison();
     void OpenAndCompare();
-    // False when it ended in a read failure or a cancellation, which it has shown.
-    bool CompareBlocks();
+    // False when it ended in a read failure or a cancellation, which it has shown. Otherwise
+    // where tells where the files differ.
+    bool CompareBlocks(DiffWhere& where);
     // A file that grew, shrank or misreported its length since it was measured, or was written
     // or touched since it was opened, gets no verdict: its box turns red and the run says the
     // file cannot be read.
     bool FilesHeldStill(std::int64_t size);
     void ShowReadFailure(int box);
-    void ShowVerdict();
+    void ShowVerdict(const DiffWhere& where);
     void ReleaseBuffers();
     void FinalSteps();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/result_view.h"
@@ -18,5 +20,11 @@ inline void ShowResult(WindowState& state, ResultView& view, const TextPair& tex
 inline void ShowResult(WindowState& state, ResultView& view, const ComposedText& text) {
     ShowResult(state, view, text.hu, text.en);
 }
+
+// Keeps where the files differ (nothing: no map, no where-line) and shows it.
+void ShowWhere(WindowState& state, ResultView& view, std::optional<DiffWhere> where);
+
+// The where-line in the language in force; empty when there is nothing to tell.
+std::string WhereText(const WindowState& state);
 
 }  // namespace duplexa

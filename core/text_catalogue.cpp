@@ -39,4 +39,11 @@ ComposedText ComposeDifferent(std::int64_t diffCount, std::int64_t total, double
             "Differ in " + n + " bytes of the total " + t + " ! (" + p + "%)"};
 }
 
+ComposedText ComposeWhere(std::int64_t first, std::int64_t last) {
+    const std::string n = IntegerText(first);
+    const std::string m = IntegerText(last);
+    return {"Első eltérés: " + n + ". bájt, utolsó: " + m + ". bájt.",
+            "First difference at byte " + n + ", last at byte " + m + "."};
+}
+
 }  // namespace duplexa

@@ -36,6 +36,7 @@ inline constexpr TextPair TXT_IDENTICAL{"A két fájl egyezik egymással.",
                                         "They are exactly the same."};
 inline constexpr TextPair TXT_READ_FAILED{"A fájl nem olvasható.", "File cannot be read."};
 inline constexpr TextPair TXT_NO_MEMORY{"Nincs elég memória.", "Not enough memory."};
+inline constexpr TextPair TXT_COPY{"Másolás", "Copy"};  // the result line's menu
 
 // Names and hints that screen readers speak, and the layout buttons' tooltips.
 inline constexpr TextPair TXT_SIDE_BY_SIDE{"Egymás mellett", "Side by side"};
@@ -66,5 +67,8 @@ ComposedText ComposeProgress(double percent, std::int64_t diffCount);
 
 // "Differ in N bytes of the total T ! (P%)"
 ComposedText ComposeDifferent(std::int64_t diffCount, std::int64_t total, double percent);
+
+// "First difference at byte N, last at byte M."
+ComposedText ComposeWhere(std::int64_t first, std::int64_t last);
 
 }  // namespace duplexa

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/block_buffer.h"
+#include "core/diff_where.h"
 
 namespace duplexa {
 
@@ -26,6 +28,9 @@ struct WindowState {
     BlockBuffer secondBlock;
     bool isRunning = false;
     bool keepRunning = false;
+    // Where the files of the last run differ, kept from its "Differ in" verdict until the next
+    // drop; nothing after any other outcome.
+    std::optional<DiffWhere> where;
 
     std::string resultHu;  // the message last shown on the result line, in both languages
     std::string resultEn;

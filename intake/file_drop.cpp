@@ -75,6 +75,7 @@ void FileDrop::HandleDrop(std::int16_t index,
     view_.SetShapeBackColour(Shape::sEqual2, kSignGreen);
     view_.SetStrikeLineVisible(false);
     view_.SetResultCaption("");
+    ShowWhere(state_, view_, std::nullopt);
     view_.SetBoxText(box, FileNameForBox(state_.filePaths[slot], kPathSeparator));
 
     if (CanOpenFile(state_.droppedPath)) {

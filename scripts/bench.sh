@@ -2,6 +2,8 @@
 # Compares duplexa-bench with cat and cmp on two pairs of 1 GiB files, from the page cache and
 # from a cold cache.
 # Usage: scripts/bench.sh path/to/duplexa-bench [size-in-MiB]
+# With BASELINE=REV (a commit) it also builds that commit's duplexa-bench beside this one and
+# times the two in turns on both pairs.
 set -euo pipefail
 
 bench=$(realpath "$1")
@@ -17,6 +19,21 @@ caches=$(getconf -a 2> /dev/null | awk '/^LEVEL[0-9]_.*CACHE_SIZE/ && $2 > 0 {
     printf "%s%s %d KiB", sep, $1, $2 / 1024; sep = ", " }')
 echo "caches: ${caches:-unknown}"
 echo "load: $(cut -d ' ' -f 1-3 /proc/loadavg) (1, 5, 15 min)"
+
+baseline=
+if [[ -n ${BASELINE:-} ]]; then
+    rev=$(git rev-parse --short "$BASELINE")
+    base_dir=$(realpath -m "build-baseline/$rev")
+    if [[ ! -x $base_dir/build/bench/duplexa-bench ]]; then
+        echo "Building the benchmark of $rev in $base_dir ..."
+        rm -rf "$base_dir" && mkdir -p "$base_dir/src"
+        git archive "$rev" | tar -x -C "$base_dir/src"
+        cmake -S "$base_dir/src" -B "$base_dir/build" -DCMAKE_BUILD_TYPE=Release \
+            -DDUPLEXA_WITH_WINDOW=OFF > /dev/null
+        cmake --build "$base_dir/build" --target duplexa-bench -j "$(nproc)" > /dev/null
+    fi
+    baseline=$base_dir/build/bench/duplexa-bench
+fi
 
 echo "Creating two pairs of ${mib} MiB files in $dir ..."
 head -c "$((mib * 1048576))" /dev/urandom > "$dir/a"
@@ -133,6 +150,27 @@ cold_report() {
 
 report "Identical" same
 report "Differing" diff
+
+# This build against the baseline's, taken in turns so that a busy moment falls on both alike.
+if [[ -n $baseline ]]; then
+    base_runs=$((2 * runs + 1))
+    for pair in same diff; do
+        warm
+        now=() now_cpu=() base=() base_cpu=()
+        for ((i = 0; i < base_runs; i++)); do
+            out=$("$baseline" "$dir/a" "$dir/$pair")
+            base+=("$(sed -n 2p <<< "$out")") base_cpu+=("$(sed -n 3p <<< "$out")")
+            out=$("$bench" "$dir/a" "$dir/$pair")
+            now+=("$(sed -n 2p <<< "$out")") now_cpu+=("$(sed -n 3p <<< "$out")")
+        done
+        echo
+        echo "== $pair pair against $rev, from the page cache, medians of $base_runs =="
+        row "duplexa-bench of $rev" "$(mid "${base[@]}") $(mid "${base_cpu[@]}")"
+        row "duplexa-bench of this build" "$(mid "${now[@]}") $(mid "${now_cpu[@]}")"
+        ratios "this build / $rev:" "$(mid "${now[@]}") $(mid "${now_cpu[@]}")" \
+            "$(mid "${base[@]}") $(mid "${base_cpu[@]}")"
+    done
+fi
 
 cold_report "Identical" same "python3 '$dir/drop.py' '$dir/a' '$dir/same'"
 cold_report "Differing" diff "python3 '$dir/drop.py' '$dir/a' '$dir/diff'"

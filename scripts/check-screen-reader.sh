@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # What Orca, a real screen reader, says while a keyboard user works the real window: Orca runs on
 # the accessibility bus under Xvfb with openbox, writes what it would speak to its debug log,
-# and the window is driven by xdotool keys only. Two runs: identical small files in English,
-# then, after Space on the Hungarian flag, two sparse 1.5 GiB files, a run of some seconds here
-# (the system zeroes every page it reads). Fails unless a box's file name is spoken whole, each
-# verdict exactly once, in the window's language, and the progress at least twice during the
+# and the window is driven by xdotool keys only. Two runs: small files that differ in one byte,
+# in English, then, after Space on the Hungarian flag, two sparse 1.5 GiB files, a run of some
+# seconds here (the system zeroes every page it reads). Fails unless a box's file name is spoken
+# whole, a pasted file's name as it lands in the focused box, each verdict exactly once, in the
+# window's language, where the small files differ after their verdict, and the progress at
+# least twice during the
 # long run but not more often than once every 2 s on average (the window paces it at 3 s; Orca
 # hears a notice late at times on a loaded machine); and unless Alt+F4 then ends the idle
 # program within 0.2 s.
@@ -19,7 +21,7 @@ bin=$(realpath "${1:-$root/build/window/qt/duplexa}")
 work=$(mktemp -d)
 trap '[[ -n "${KEEP:-}" ]] || rm -rf "$work"' EXIT
 printf 'same bytes\n' > "$work/a.txt"
-printf 'same bytes\n' > "$work/b.txt"
+printf 'some bytes\n' > "$work/b.txt"
 truncate -s 1536M "$work/big1.bin" "$work/big2.bin"
 export BIN=$bin WORK=$work
 
@@ -79,7 +81,14 @@ status=0
 check() {  # what, count, expected test
     if (( $2 $3 )); then echo "ok: $1 ($2)"; else echo "FAILED: $1 ($2)"; status=1; fi
 }
-check "English verdict spoken once" "$(count "They are exactly the same.")" "== 1"
+check "English verdict spoken once" "$(count "Differ in 1 bytes of the total 11 ! (9%)")" "== 1"
+check "where they differ spoken once, after it" \
+    "$(sed -n '/SPEECH OUTPUT: .Differ in 1 bytes/,$p' "$log" |
+        grep -c "SPEECH OUTPUT: .*First difference at byte 2, last at byte 2." || true)" "== 1"
+# Before the verdict the focus never comes back to the second box after the paste.
+check "a pasted file's name spoken as it lands" \
+    "$(sed -n '/SPEECH OUTPUT: .Differ in 1 bytes/q;p' "$log" |
+        grep -c "SPEECH OUTPUT: .*b.txt" || true)" "== 1"
 check "Hungarian verdict spoken once" "$(count "A két fájl egyezik egymással.")" "== 1"
 check "a box's file name spoken whole" "$(count "'a.txt.'")" ">= 1"
 check "the flag or layout in force said to be selected" "$(count "'selected radio button")" ">= 1"

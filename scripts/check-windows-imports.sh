@@ -5,7 +5,7 @@
 # (large address aware), on 64-bit Windows with 64-bit addresses too (HIGH_ENTROPY_VA).
 # Usage: scripts/check-windows-imports.sh PROGRAM.exe...
 set -euo pipefail
-own='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|ole32|oleaut32|windowscodecs|msimg32|msvcrt|ws2_32|shlwapi|uxtheme)\.dll$'
+own='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|ole32|oleaut32|oleacc|windowscodecs|msimg32|msvcrt|ws2_32|shlwapi|uxtheme)\.dll$'
 objdump=x86_64-w64-mingw32-objdump
 command -v "$objdump" >/dev/null || objdump=i686-w64-mingw32-objdump
 status=0

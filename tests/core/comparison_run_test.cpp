@@ -336,7 +336,31 @@ TEST_F(ComparisonRunTest, LargestMeasurableFilesCompareToTheirLastByte) {
     EXPECT_EQ(pump.turns, 2048);
     EXPECT_EQ(view.ResultCaptions().at(2048), "Working...   100%,  differ in 1 byte(s)");
     EXPECT_EQ(view.resultCaption, "Differ in 1 bytes of the total 2147483647 ! (0%)");
+    ASSERT_TRUE(state.where.has_value());
+    EXPECT_EQ(state.where->first, kSize);
+    EXPECT_EQ(state.where->last, kSize);
+    EXPECT_TRUE(state.where->cells.test(1023) && state.where->cells.count() == 1);
     ExpectFinalSteps();
+}
+
+TEST_F(ComparisonRunTest, OnlyARunThatEndsInDifferKeepsWhereTheFilesDiffer) {
+    auto differing = PatternBytes(3 * kBlock);
+    differing[10] ^= 1;
+    const auto stop = [&] { Press(); };
+    const auto fail = [&] { std::filesystem::resize_file(state.filePaths[0], 10); };
+    for (const auto& [second, atFirstTurn] : {std::pair{differing, std::function<void()>(stop)},
+                                              {differing, fail},
+                                              {PatternBytes(10), nullptr},
+                                              {PatternBytes(3 * kBlock), nullptr}}) {
+        view = {};
+        pump = {};
+        Files(PatternBytes(3 * kBlock), second);
+        pump.At(
+            1, atFirstTurn ? atFirstTurn : [] {});
+        Press();
+        EXPECT_FALSE(state.where.has_value()) << view.resultCaption;
+        EXPECT_EQ(view.Count("map.Visible=True") + view.Count("lblResult.Detail"), 0);
+    }
 }
 
 TEST_F(ComparisonRunTest, FilesBelowAPathOfMoreThan260CharactersCompare) {

@@ -34,6 +34,8 @@ Log ClearingSteps(int box, const std::string& name) {
             "sEqual2.BackColor=" + std::to_string(kSignGreen),
             "strikeLine.Visible=False",
             "lblResult.Caption=",
+            "map.Visible=False",
+            "lblResult.Detail=",
             "lblFile(" + std::to_string(box) + ").Text=" + name};
 }
 
@@ -66,6 +68,14 @@ class FailingView final : public DropView {
     void SetCompareEnabled(bool enabled) override {
         Step();
         record.SetCompareEnabled(enabled);
+    }
+    void SetDifferenceMap(const DiffCells* cells) override {
+        Step();
+        record.SetDifferenceMap(cells);
+    }
+    void SetResultDetail(const std::string& text) override {
+        Step();
+        record.SetResultDetail(text);
     }
     void SetBoxText(int box, const std::string& text) override {
         Step();
@@ -310,7 +320,7 @@ TEST_F(FileDropTest, FailingControlEndsTheDropQuietlyWhereItFailed) {
             << "failing at call " << failing;
         EXPECT_EQ(local.filePaths[1], b) << "stored before the first control call";
         EXPECT_FALSE(local.promptShown[1]);
-        EXPECT_EQ(local.fileUsable[1], failing > 8) << "set after the box colour";
+        EXPECT_EQ(local.fileUsable[1], failing > 10) << "set after the box colour";
         EXPECT_FALSE(files.IsOpen(1));
     }
 }

@@ -34,6 +34,14 @@ class RecordingView final : public RunView, public DropView {
         compareEnabled = enabled;
         Log("comCompare.Enabled=" + Bool(enabled));
     }
+    void SetDifferenceMap(const DiffCells* cells) override {
+        map = cells != nullptr ? std::optional(*cells) : std::nullopt;
+        Log(std::string("map.Visible=") + Bool(cells != nullptr));
+    }
+    void SetResultDetail(const std::string& text) override {
+        resultDetail = text;
+        Log("lblResult.Detail=" + text);
+    }
     void SetDropMode(int box, DropMode mode) override {
         dropMode.at(static_cast<std::size_t>(box)) = mode;
         Log(Box(box) + ".OLEDropMode=" + std::to_string(static_cast<int>(mode)));
@@ -81,6 +89,8 @@ class RecordingView final : public RunView, public DropView {
 
     std::vector<std::string> log;
     std::string resultCaption;
+    std::string resultDetail;
+    std::optional<DiffCells> map;
     std::string compareCaption = "Compare";
     bool compareEnabled = false;
     bool closeEnabled = true;

@@ -1,6 +1,7 @@
 #include "window/logic/accessible_facts.h"
 
 #include "core/language.h"
+#include "core/show_result.h"
 #include "window/design/frm_main_design.h"
 #include "window/logic/frm_main_logic.h"
 
@@ -37,6 +38,9 @@ std::optional<AccessibleFacts> DescribeControl(Control id, const ControlLook& lo
         case AccessibleKind::StaticText:
         case AccessibleKind::Link:
             facts.name = look.caption;
+            if (id == Control::lblResult) {
+                facts.description = WhereText(state);  // read after the verdict
+            }
             break;
         case AccessibleKind::ReadOnlyText:
             facts.name = Pick(reader.name);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/language.h"
+#include "core/show_result.h"
 #include "window/logic/frm_main_logic.h"
 
 namespace duplexa {
@@ -80,6 +81,23 @@ bool frmMainLogic::lblFile_FilesGiven(int box, const std::vector<std::string>& p
     }
     fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(box), paths);
     return true;
+}
+
+bool frmMainLogic::lblFile_FilesFromKeyboard(int box, const std::vector<std::string>& paths) {
+    if (!lblFile_FilesGiven(box, paths)) {
+        return false;
+    }
+    view_.AnnounceCaption(lblFile(box));
+    return true;
+}
+
+std::string frmMainLogic::ResultLineCopy() const {
+    std::string text = view_.Caption(Control::lblResult);
+    if (const std::string where = WhereText(state_); !text.empty() && !where.empty()) {
+        text += '\n';
+        text += where;
+    }
+    return text;
 }
 
 }  // namespace duplexa

@@ -10,6 +10,7 @@
 #include "intake/drop_view.h"
 #include "runtime/homepage_opener.h"
 #include "window/design/control_id.h"
+#include "window/logic/difference_strip.h"
 
 namespace duplexa {
 
@@ -51,6 +52,10 @@ class FormView : public virtual RunView, public virtual DropView {
     // A layout button or a flag shows, to the eye and to screen readers, whether what it
     // chooses is in force.
     virtual void SetInForce(Control control, bool inForce) = 0;
+    // The edge of the boxes along which their map of differences lies.
+    virtual void SetMapEdge(MapEdge edge) = 0;
+    // A screen reader says the control's caption once, as it now reads.
+    virtual void AnnounceCaption(Control control) = 0;
 
     virtual void SetWindowCaption(const std::string& caption) = 0;
     virtual OleColour BackColour() const = 0;  // may be a system colour, 0x80000000 + index

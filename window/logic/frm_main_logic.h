@@ -57,9 +57,16 @@ class frmMainLogic {
     // nor a list without a file (false, nothing changes).
     bool TakesFiles() const { return !state_.isRunning; }
     bool lblFile_FilesGiven(int box, const std::vector<std::string>& paths);
+    // The same from the keyboard (the chooser or a paste), where no drag showed where the file
+    // went: a reader hears the name the box now shows.
+    bool lblFile_FilesFromKeyboard(int box, const std::vector<std::string>& paths);
     // Where the file chooser of a box opens: the folder of the other box's file, else of its
     // own, else nowhere in particular (empty).
     std::string ChooserFolder(int box) const;
+
+    // What Copy on the result line puts on the clipboard: the line and, after a run that found
+    // differences, where they are, one per line. Empty when the line is.
+    std::string ResultLineCopy() const;
 
     // Start-up and shutdown.
     void Form_Load();

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "core/language.h"
+#include "core/show_result.h"
 #include "core/text_catalogue.h"
 #include "settings/registry_common.h"
 #include "window/logic/frm_main_logic.h"
@@ -33,6 +34,7 @@ void frmMainLogic::ApplyLanguage(std::int32_t language) {
     }
     // Also where a drop blanked the line: the pair still holds the last message.
     view_.SetResultCaption(hungarian ? state_.resultHu : state_.resultEn);
+    view_.SetResultDetail(WhereText(state_));
 
     // The layout label has just sized itself to the new caption; the buttons follow it.
     const float order1Left =

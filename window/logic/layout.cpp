@@ -3,15 +3,16 @@
 namespace duplexa {
 namespace {
 
-// Where a layout puts box 0 and box 1, the result frame and Compare, in pixels. The size of
-// box 1 is always copied from box 0.
+// Where a layout puts box 0 and box 1, the result frame and Compare, in pixels, and along which
+// edge of the boxes their map lies. The size of box 1 is always copied from box 0.
 struct LayoutGeometry {
     float box0Left, box0Top, box1Left, box1Top, box0Width, box0Height;
     float frameLeft, frameTop, compareLeft, compareTop;
+    MapEdge mapEdge;
 };
 
-constexpr LayoutGeometry kSideBySide{8, 80, 280, 80, 185, 185, 200, 120, 200, 216};
-constexpr LayoutGeometry kStacked{8, 80, 8, 208, 457, 57, 200, 140, 16, 152};
+constexpr LayoutGeometry kSideBySide{8, 80, 280, 80, 185, 185, 200, 120, 200, 216, MapEdge::Right};
+constexpr LayoutGeometry kStacked{8, 80, 8, 208, 457, 57, 200, 140, 16, 152, MapEdge::Bottom};
 
 void Place(FormView& view, const LayoutGeometry& g) {
     view.SetLeft(Control::lblFile_0, g.box0Left);
@@ -24,6 +25,7 @@ void Place(FormView& view, const LayoutGeometry& g) {
     view.SetTop(Control::frResult, g.frameTop);
     view.SetLeft(Control::comCompare, g.compareLeft);
     view.SetTop(Control::comCompare, g.compareTop);
+    view.SetMapEdge(g.mapEdge);
 }
 
 }  // namespace

@@ -93,13 +93,16 @@ Rgb Resolve(OleColour colour, const ColourScheme& scheme) {
     return FromStored(colour);
 }
 
-Rgb ReadableText(OleColour text, Rgb back, const ColourScheme& scheme) {
-    const Rgb colour = Resolve(text, scheme);
-    if (ContrastRatio(colour, back) >= kReadableContrast) {
+namespace {
+
+// The colour changed no more than it takes to stand ratio times apart from back.
+Rgb Contrasting(OleColour stored, Rgb back, const ColourScheme& scheme, double ratio) {
+    const Rgb colour = Resolve(stored, scheme);
+    if (ContrastRatio(colour, back) >= ratio) {
         return colour;
     }
     const Rgb target = BetterOf(back);
-    if (IsSystemColour(text) || scheme.highContrast) {
+    if (IsSystemColour(stored) || scheme.highContrast) {
         return target;
     }
     // The smallest step towards black or white that reads keeps the design's hue.
@@ -107,10 +110,19 @@ Rgb ReadableText(OleColour text, Rgb back, const ColourScheme& scheme) {
     int high = 255;
     while (high - low > 1) {
         const int middle = (low + high) / 2;
-        (ContrastRatio(Towards(colour, target, middle), back) >= kReadableContrast ? high : low) =
-            middle;
+        (ContrastRatio(Towards(colour, target, middle), back) >= ratio ? high : low) = middle;
     }
     return Towards(colour, target, high);
+}
+
+}  // namespace
+
+Rgb ReadableText(OleColour text, Rgb back, const ColourScheme& scheme) {
+    return Contrasting(text, back, scheme, kReadableContrast);
+}
+
+Rgb MapMarkColour(Rgb back, const ColourScheme& scheme) {
+    return Contrasting(kRed, back, scheme, kMarkContrast);
 }
 
 TextColours TextColoursOf(Control id, OleColour fore, OleColour back, const ColourScheme& scheme) {

@@ -28,8 +28,10 @@ struct ColourScheme {
     bool highContrast = false;
 };
 
-// Text at least this many times as light as its background, or the other way round, reads.
+// Text at least this many times as light as its background, or the other way round, reads;
+// a mark that carries no text stands out at the lower ratio.
 inline constexpr double kReadableContrast = 4.5;
+inline constexpr double kMarkContrast = 3.0;
 
 double ContrastRatio(Rgb a, Rgb b);
 
@@ -45,6 +47,10 @@ Rgb Resolve(OleColour colour, const ColourScheme& scheme);
 // is darkened or lightened just enough; a system text colour, which the scheme made for its
 // own backgrounds, becomes black or white, whichever reads better.
 Rgb ReadableText(OleColour text, Rgb back, const ColourScheme& scheme);
+
+// The marks of the map of differences on a box's back: the red of the sign, changed as a text's
+// colour is changed, until it stands out.
+Rgb MapMarkColour(Rgb back, const ColourScheme& scheme);
 
 // What a label or a box paints behind its text, and its text's colour there. A label lying on
 // a shape is drawn on it (the header band reads as one band, whatever the label's own back

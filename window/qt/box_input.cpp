@@ -99,7 +99,7 @@ void BoxInput::Paste() {
 }
 
 void BoxInput::Take(const std::vector<std::string>& paths) {
-    if (!handlers_.lblFile_FilesGiven(index_, paths)) {
+    if (!handlers_.lblFile_FilesFromKeyboard(index_, paths)) {
         QApplication::beep();
     }
 }

@@ -41,6 +41,16 @@ void DropBox::SetForeColour(OleColour colour) {
     update();
 }
 
+void DropBox::SetMap(const DiffCells* cells) {
+    map_ = cells != nullptr ? std::optional(*cells) : std::nullopt;
+    update();
+}
+
+void DropBox::SetMapEdge(MapEdge edge) {
+    mapEdge_ = edge;
+    update();
+}
+
 void DropBox::SetDropMode(DropMode mode) {
     dropMode_ = mode;
     // Without drops the drag falls through to the window, which takes none: no drop cursor.
@@ -102,16 +112,42 @@ void DropBox::paintEvent(QPaintEvent*) {
     QTextOption layout(Qt::AlignLeft | Qt::AlignTop);
     layout.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // long names stay readable
     painter.setPen(ToQColor(ReadableText(foreColour_, back, scheme)));
-    painter.setClipRect(rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
-    painter.drawText(QRectF(rect().adjusted(kBorder + kMargin, kBorder + kMargin - 1,
-                                            -(kBorder + kMargin), -kBorder)),
-                     text_, layout);
+    const QRect inner = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    QRect textArea = inner;
+    if (map_) {
+        // The name keeps clear of the map.
+        const PixelRect beside =
+            BesideMapStrip(mapEdge_, {inner.x(), inner.y(), inner.width(), inner.height()},
+                           kMapStripDepth, kMapStripGap);
+        textArea = QRect(beside.left, beside.top, beside.width, beside.height);
+    }
+    painter.setClipRect(textArea);
+    painter.drawText(QRectF(textArea.adjusted(kMargin, kMargin - 1, -kMargin, 0)), text_, layout);
+    painter.setClipping(false);
+    if (map_) {
+        PaintMap(painter, inner, back);
+    }
 
     if (hasFocus()) {
         // Keyboard users see which box Enter and Ctrl+V act on.
-        painter.setClipping(false);
         PaintFocusMark(painter, rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
     }
+}
+
+// In device pixels, so that one differing cell shows as at least one pixel at any scaling.
+void DropBox::PaintMap(QPainter& painter, const QRect& inner, Rgb back) const {
+    const qreal ratio = devicePixelRatioF();
+    const auto device = [ratio](int logical) { return qRound(logical * ratio); };
+    const PixelRect innerDevice{device(inner.x()), device(inner.y()),
+                                device(inner.x() + inner.width()) - device(inner.x()),
+                                device(inner.y() + inner.height()) - device(inner.y())};
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    const QColor colour = ToQColor(MapMarkColour(back, CurrentScheme()));
+    for (const PixelRect& mark : MapMarks(mapEdge_, innerDevice, device(kMapStripDepth), *map_)) {
+        painter.fillRect(QRect(mark.left, mark.top, mark.width, mark.height), colour);
+    }
+    painter.restore();
 }
 
 }  // namespace duplexa

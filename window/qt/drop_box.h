@@ -5,13 +5,18 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/colours.h"
+#include "core/diff_where.h"
 #include "core/run_view.h"
+#include "window/logic/difference_strip.h"
+#include "window/logic/scheme_colours.h"
 
 class QMimeData;
+class QPainter;
 
 namespace duplexa {
 
@@ -27,6 +32,10 @@ class DropBox final : public QWidget {
     void SetBackColour(OleColour colour);
     OleColour foreColour() const { return foreColour_; }
     void SetForeColour(OleColour colour);
+
+    // The map of where the compared files differ, along one inner edge; none while null.
+    void SetMap(const DiffCells* cells);
+    void SetMapEdge(MapEdge edge);
 
     DropMode dropMode() const { return dropMode_; }
     void SetDropMode(DropMode mode);
@@ -48,11 +57,14 @@ class DropBox final : public QWidget {
 
   private:
     bool Accepts(const QMimeData* mime) const;
+    void PaintMap(QPainter& painter, const QRect& inner, Rgb back) const;
 
     QString text_;
     OleColour backColour_;
     OleColour foreColour_;
     DropMode dropMode_ = DropMode::Manual;
+    std::optional<DiffCells> map_;
+    MapEdge mapEdge_ = MapEdge::Bottom;
 };
 
 }  // namespace duplexa

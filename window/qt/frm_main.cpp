@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/show_result.h"
 #include "runtime/file_table.h"
 #include "runtime/window_rect.h"
 #include "window/qt/accessibility.h"
@@ -27,6 +28,7 @@
 #include "window/qt/ole_colour.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/result_announcer.h"
+#include "window/qt/result_copy.h"
 #include "window/qt/shape_widget.h"
 
 namespace duplexa {
@@ -71,6 +73,7 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
     controls_ = BuildFrmMainControls(*this);
     resultCaption_ = std::make_unique<CaptionThrottle>(control<Label>(Control::lblResult));
     resultAnnouncer_ = std::make_unique<ResultAnnouncer>(control<Label>(Control::lblResult));
+    notice_ = new Notice(control(Control::lblResult));
     ConnectHandlers();
     goneWatch_ = WatchForWindowGone(
         [this] { return static_cast<NativeWindowHandle>(internalWinId()); }, [this] { close(); });
@@ -101,6 +104,7 @@ void frmMain::ConnectHandlers() {
                 });
         new BoxInput(Box(box), box, logic_);  // a chooser and the clipboard, handed on as a drop
     }
+    new ResultCopy(control(Control::lblResult), logic_);
     connect(resultCaption_.get(), &CaptionThrottle::shown, this, [this](const QString& caption) {
         resultAnnouncer_->Landed(caption, state_.isRunning);
     });
@@ -159,7 +163,7 @@ void frmMain::comCompare_Click() {
         return;  // a Stop press handled inside the run; the run goes on to its next check
     }
     resultCaption_->Flush();  // the verdict always lands
-    resultAnnouncer_->Settled();
+    resultAnnouncer_->Settled(FromUtf8(WhereText(state_)));
     logic_.AfterCompare();
 }
 
@@ -253,6 +257,20 @@ void frmMain::SetBoxText(int box, const std::string& text) {
 
 void frmMain::SetBoxBackColour(int box, OleColour colour) {
     SetBackColour(lblFile(box), colour);
+}
+
+void frmMain::SetDifferenceMap(const DiffCells* cells) {
+    for (int box = 0; box < 2; ++box) {
+        Box(box).SetMap(cells);
+    }
+}
+
+// Read as the line's description too (accessibility.cpp).
+void frmMain::SetResultDetail(const std::string& text) {
+    QWidget& line = control(Control::lblResult);
+    line.setToolTip(FromUtf8(text));
+    QAccessibleEvent changed(&line, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 float frmMain::Left(Control control) const {
@@ -363,6 +381,16 @@ void frmMain::SetInForce(Control control, bool inForce) {
     checked.checked = true;
     QAccessibleStateChangeEvent changed(target, checked);
     QAccessible::updateAccessibility(&changed);
+}
+
+void frmMain::SetMapEdge(MapEdge edge) {
+    for (int box = 0; box < 2; ++box) {
+        Box(box).SetMapEdge(edge);
+    }
+}
+
+void frmMain::AnnounceCaption(Control control) {
+    notice_->Say(FromUtf8(Caption(control)));
 }
 
 void frmMain::SetTimerEnabled(bool enabled) {

@@ -23,6 +23,7 @@ namespace duplexa {
 
 class CaptionThrottle;
 class DropBox;
+class Notice;
 class ResultAnnouncer;
 
 class frmMain final : public QWidget, public FormView {
@@ -70,6 +71,8 @@ class frmMain final : public QWidget, public FormView {
     void SetCloseEnabled(bool enabled) override;
     void SetBoxText(int box, const std::string& text) override;
     void SetBoxBackColour(int box, OleColour colour) override;
+    void SetDifferenceMap(const DiffCells* cells) override;
+    void SetResultDetail(const std::string& text) override;
 
     // What the layout, language, hover and start-up handlers do to the window.
     float Left(Control control) const override;
@@ -88,6 +91,8 @@ class frmMain final : public QWidget, public FormView {
     void SetBackColour(Control control, OleColour colour) override;
     void SetTimerEnabled(bool enabled) override;
     void SetInForce(Control control, bool inForce) override;
+    void SetMapEdge(MapEdge edge) override;
+    void AnnounceCaption(Control control) override;
     void SetWindowCaption(const std::string& caption) override;
     OleColour BackColour() const override;
     float ScaleWidth() const override;
@@ -119,6 +124,7 @@ class frmMain final : public QWidget, public FormView {
     frmMainLogic logic_;
     std::unique_ptr<CaptionThrottle> resultCaption_;
     std::unique_ptr<ResultAnnouncer> resultAnnouncer_;
+    Notice* notice_ = nullptr;  // what else a reader is told; it lies in the result line too
     // A window destroyed from outside ends the program as a close from the title bar does.
     std::unique_ptr<WindowGoneWatch> goneWatch_;
 };

@@ -39,7 +39,8 @@ void ResultAnnouncer::Landed(const QString& caption, bool running) {
     QAccessible::updateAccessibility(&changed);
 }
 
-void ResultAnnouncer::Settled() {
+// A reader does not read a label's description when it takes the focus: the detail is said.
+void ResultAnnouncer::Settled(const QString& detail) {
     const QString& verdict = line_.caption();
     const bool unsaid = sayNext_.isActive() && toSay_ == verdict;
     sayNext_.stop();
@@ -50,7 +51,9 @@ void ResultAnnouncer::Settled() {
     QAccessibleEvent changed(&line_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
     if (!line_.hasFocus()) {
-        notice_.Say(verdict);  // where the focus is, the reader hears it already
+        notice_.Say(detail.isEmpty() ? verdict : verdict + u' ' + detail);
+    } else if (!detail.isEmpty()) {
+        notice_.Say(detail);  // after the verdict, which the reader hears where the focus is
     }
 }
 

@@ -33,8 +33,9 @@ class ResultAnnouncer {
 
     // The line shows caption now; running tells whether a run is going on.
     void Landed(const QString& caption, bool running);
-    // A run has ended: its verdict is on the line.
-    void Settled();
+    // A run has ended: its verdict is on the line, and detail (where the files differ, or
+    // nothing) is heard after it.
+    void Settled(const QString& detail);
 
   private:
     Label& line_;

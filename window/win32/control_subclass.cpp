@@ -13,7 +13,7 @@ constexpr UINT_PTR kDropBoxId = 1;
 constexpr UINT_PTR kButtonId = 2;
 constexpr UINT_PTR kStandInId = 3;
 
-LRESULT DropFiles(HWND box, HDROP files, BoxFileSink& sink) {
+LRESULT DropFiles(HWND box, HDROP files, DropBoxOwner& owner) {
     POINT at{};
     RECT inside{};
     DragQueryPoint(files, &at);
@@ -21,17 +21,26 @@ LRESULT DropFiles(HWND box, HDROP files, BoxFileSink& sink) {
     const std::vector<std::string> paths = PathsOf(files);
     DragFinish(files);
     if (PtInRect(&inside, at)) {
-        sink.FilesGiven(box, paths);
+        owner.FilesGiven(box, paths);
     }
     return 0;
 }
 
 LRESULT CALLBACK DropBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR data) {
-    BoxFileSink& sink = *reinterpret_cast<BoxFileSink*>(data);
+    DropBoxOwner& owner = *reinterpret_cast<DropBoxOwner*>(data);
     switch (message) {
         case WM_DROPFILES:
-            return DropFiles(box, reinterpret_cast<HDROP>(wParam), sink);
+            return DropFiles(box, reinterpret_cast<HDROP>(wParam), owner);
+        case WM_PAINT: {
+            const LRESULT painted = DefSubclassProc(box, message, wParam, lParam);
+            HDC dc = wParam != 0 ? reinterpret_cast<HDC>(wParam) : GetDC(box);
+            owner.PaintOver(box, dc);
+            if (wParam == 0) {
+                ReleaseDC(box, dc);
+            }
+            return painted;
+        }
         case WM_GETDLGCODE: {
             // Tab still moves on; Enter stays here to open the file dialog.
             const auto* key = reinterpret_cast<const MSG*>(lParam);
@@ -45,7 +54,7 @@ LRESULT CALLBACK DropBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
             const bool control = GetKeyState(VK_CONTROL) < 0;
             const bool shift = GetKeyState(VK_SHIFT) < 0;
             if ((wParam == VK_RETURN || wParam == VK_SPACE) && !control && !shift) {
-                sink.ChooserAsked(box);
+                owner.ChooserAsked(box);
                 return 0;
             }
             if ((wParam == 'V' && control) || (wParam == VK_INSERT && shift && !control)) {
@@ -55,13 +64,13 @@ LRESULT CALLBACK DropBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
             break;
         }
         case WM_LBUTTONDBLCLK:
-            sink.ChooserAsked(box);
+            owner.ChooserAsked(box);
             return 0;
         case WM_CONTEXTMENU:
             return 0;
         case WM_PASTE:
             if (const auto paths = ClipboardFiles(box)) {
-                sink.FilesGiven(box, *paths);
+                owner.FilesFromKeyboard(box, *paths);
             }
             return 0;  // a read-only box takes no text
         case WM_CHAR:
@@ -106,8 +115,8 @@ void MakeKeyboardStandIn(HWND button) {
     SetWindowSubclass(button, StandInProc, kStandInId, 0);
 }
 
-void MakeDropBox(HWND edit, BoxFileSink& sink) {
-    SetWindowSubclass(edit, DropBoxProc, kDropBoxId, reinterpret_cast<DWORD_PTR>(&sink));
+void MakeDropBox(HWND edit, DropBoxOwner& owner) {
+    SetWindowSubclass(edit, DropBoxProc, kDropBoxId, reinterpret_cast<DWORD_PTR>(&owner));
 }
 
 void MakeSingleClickButton(HWND button) {

@@ -1,6 +1,7 @@
 #include "window/win32/frm_main.h"
 
-// DragAcceptFiles
+// DragAcceptFiles; the result line's tip
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "window/win32/dropped_files.h"
 #include "window/win32/form_painter.h"
 #include "window/win32/gdi_colour.h"
+#include "window/win32/result_line.h"
 #include "window/win32/wide_text.h"
 
 namespace duplexa::win32 {
@@ -22,6 +24,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"DuplexaFrmMain";
 constexpr UINT_PTR kHoverTimer = 1;
+constexpr UINT_PTR kResultTipId = 1;
 constexpr int kFirstChildId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
@@ -36,6 +39,18 @@ std::optional<Control> IdOfChild(int childId) {
         return std::nullopt;
     }
     return static_cast<Control>(row);
+}
+
+TTTOOLINFOW ResultTool(HWND window) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window;
+    tool.uId = kResultTipId;
+    return tool;
+}
+
+RECT ToRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
 }
 
 int ScreenDotsPerInch() {
@@ -155,6 +170,15 @@ void frmMain::CreateChildWindows() {
     // goes on from it to Close.
     SetWindowPos(ControlWindow(kFocusAfterRun), ControlWindow(FrmMainTabOrder().front()), 0, 0, 0,
                  0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    MakeResultLine(ControlWindow(Control::lblResult));
+    // The line lets the pointer through to the window, so the tip watches the window's pointer
+    // over the line's place.
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    resultTip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
 }
 
 void frmMain::Form_Load() {
@@ -220,6 +244,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(reinterpret_cast<HWND>(wParam), lParam)) {
+                return 0;
+            }
+            break;
         case WM_TIMER:
             if (wParam == kHoverTimer) {
                 logic_.tmrLang_Timer();
@@ -339,6 +368,12 @@ void frmMain::OnCommand(WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED) {
         return;
     }
+    if (LOWORD(wParam) == kCopyResultLine) {
+        if (const std::string text = logic_.ResultLineCopy(); !text.empty()) {
+            CopyText(window_, text);
+        }
+        return;
+    }
     if (LOWORD(wParam) == IDOK) {
         // Enter with the focus on a button presses it, as in a dialog.
         HWND focus = GetFocus();
@@ -351,6 +386,33 @@ void frmMain::OnCommand(WPARAM wParam) {
     if (const auto id = IdOfChild(LOWORD(wParam))) {
         Control_Click(PressTarget(*id));  // a flag's stand-in presses its pale flag
     }
+}
+
+bool frmMain::OnContextMenu(HWND from, LPARAM where) {
+    HWND line = ControlWindow(Control::lblResult);
+    POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    if (at.x == -1 && at.y == -1) {  // Shift+F10 or the menu key: below the line's start
+        if (from != line) {
+            return false;
+        }
+        RECT place{};
+        GetWindowRect(line, &place);
+        at = {place.left, place.bottom};
+    } else {
+        POINT inside = at;
+        ScreenToClient(window_, &inside);
+        if (HitTest(MAKELPARAM(inside.x, inside.y)) != Control::lblResult) {
+            return false;
+        }
+    }
+    HMENU menu = CreatePopupMenu();
+    const UINT grey = logic_.ResultLineCopy().empty() ? MF_GRAYED : 0;
+    AppendMenuW(menu, MF_STRING | grey, kCopyResultLine,
+                Widen(PickText(TXT_COPY.hu, TXT_COPY.en)).c_str());
+    // The chosen entry comes back as a WM_COMMAND.
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    DestroyMenu(menu);
+    return true;
 }
 
 // Compare's click is the run's; the handlers know what any other click concerns.
@@ -408,7 +470,7 @@ void frmMain::ChooserAsked(HWND box) {
     if (const auto path =
             AskForFile(window_, PickText(title.hu, title.en), logic_.ChooserFolder(index),
                        PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en))) {
-        FilesGiven(box, {*path});
+        FilesFromKeyboard(box, {*path});
     }
 }
 
@@ -416,6 +478,49 @@ void frmMain::FilesGiven(HWND box, const std::vector<std::string>& paths) {
     if (const auto id = IdOf(box); id && BoxOf(*id) >= 0) {
         logic_.lblFile_FilesGiven(BoxOf(*id), paths);
     }
+}
+
+void frmMain::FilesFromKeyboard(HWND box, const std::vector<std::string>& paths) {
+    if (const auto id = IdOf(box); id && BoxOf(*id) >= 0) {
+        logic_.lblFile_FilesFromKeyboard(BoxOf(*id), paths);
+    }
+}
+
+void frmMain::PaintOver(HWND box, HDC dc) {
+    const auto id = IdOf(box);
+    if (!map_ || !id) {
+        return;
+    }
+    RECT client{};
+    GetClientRect(box, &client);
+    const ColourScheme& scheme = CurrentScheme();
+    const Rgb back = Resolve(controls_.at(*id).backColour, scheme);
+    HBRUSH brush = CreateSolidBrush(ToColorRef(MapMarkColour(back, scheme)));
+    for (const PixelRect& mark : MapMarks(mapEdge_, {0, 0, client.right, client.bottom},
+                                          scale_.ToDevice(float(kMapStripDepth)), *map_)) {
+        const RECT rect = ToRect(mark);
+        FillRect(dc, &rect, brush);
+    }
+    DeleteObject(brush);
+}
+
+// The box takes the rectangle as it takes its client area, within its border and margins.
+void frmMain::FitBoxText(int index) {
+    HWND box = controls_.at(index).window;
+    RECT text{};
+    GetClientRect(box, &text);
+    if (map_) {
+        text = ToRect(BesideMapStrip(mapEdge_, {0, 0, text.right, text.bottom},
+                                     scale_.ToDevice(float(kMapStripDepth)),
+                                     scale_.ToDevice(float(kMapStripGap))));
+    }
+    SendMessageW(box, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+}
+
+void frmMain::PlaceResultTip() {
+    TTTOOLINFOW tool = ResultTool(window_);
+    tool.rect = scale_.ToDevice(controls_.InWindow(static_cast<int>(Row(Control::lblResult))));
+    SendMessageW(resultTip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void frmMain::Repaint(int index) {
@@ -442,6 +547,10 @@ void frmMain::PlaceWindow(int index) {
         size = {std::max(size.cx, needed.cx), std::max(size.cy, needed.cy)};
     }
     MoveWindow(control.window, rect.left, rect.top, size.cx, size.cy, TRUE);
+    // A resized box, or one given a new font, gives its text the whole client area again.
+    if (map_ && control.kind() == ControlKind::DropBox) {
+        FitBoxText(index);
+    }
 }
 
 SIZE frmMain::CaptionSize(const FormControl& label, int dotsPerInch) {
@@ -502,6 +611,31 @@ void frmMain::SetCompareEnabled(bool enabled) {
     }
     button.enabled = enabled;
     EnableWindow(button.window, enabled);
+}
+
+void frmMain::SetDifferenceMap(const DiffCells* cells) {
+    const bool shown = map_.has_value();
+    map_ = cells != nullptr ? std::optional(*cells) : std::nullopt;
+    for (int box = 0; box < 2; ++box) {
+        const auto index = static_cast<int>(Row(lblFile(box)));
+        if (map_ || shown) {
+            FitBoxText(index);
+        }
+        InvalidateRect(controls_.at(index).window, nullptr, TRUE);
+    }
+}
+
+void frmMain::SetResultDetail(const std::string& text) {
+    const std::wstring detail = Widen(text);
+    SetResultDescription(ControlWindow(Control::lblResult), detail);
+    TTTOOLINFOW tool = ResultTool(window_);
+    SendMessageW(resultTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!detail.empty()) {
+        tool.uFlags = TTF_SUBCLASS;
+        tool.lpszText = const_cast<wchar_t*>(detail.c_str());  // copied by the tip
+        SendMessageW(resultTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        PlaceResultTip();
+    }
 }
 
 void frmMain::SetDropMode(int box, DropMode mode) {
@@ -646,6 +780,18 @@ void frmMain::SetInForce(Control control, bool inForce) {
     } else if (target.window != nullptr) {
         InvalidateRect(target.window, nullptr, FALSE);
     }
+}
+
+void frmMain::SetMapEdge(MapEdge edge) {
+    mapEdge_ = edge;
+    if (map_) {
+        SetDifferenceMap(&*map_);  // along the new edge
+    }
+}
+
+// Readers hear a box's new text as its value changing.
+void frmMain::AnnounceCaption(Control control) {
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, ControlWindow(control), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void frmMain::SetTimerEnabled(bool enabled) {

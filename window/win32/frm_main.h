@@ -20,7 +20,7 @@
 
 namespace duplexa::win32 {
 
-class frmMain final : public FormView, private BoxFileSink {
+class frmMain final : public FormView, private DropBoxOwner {
   public:
     // dotsPerInch 0 takes the screen's; tests give others to see the window scaled.
     explicit frmMain(frmMainServices services = {}, int dotsPerInch = 0);
@@ -41,10 +41,14 @@ class frmMain final : public FormView, private BoxFileSink {
     // The real window of a box, button or opaque label; its child-window ID stands for its id.
     HWND ControlWindow(Control id) const { return controls_.at(id).window; }
     bool Unloaded() const { return logic_.Unloaded(); }
-    // Files given to a box by a drop, Ctrl+V or the file dialog; taken while it takes drops.
+    // Files given to a box by a drop, or from the keyboard (Ctrl+V, the file dialog); taken
+    // while it takes drops.
     void FilesGiven(HWND box, const std::vector<std::string>& paths) override;
+    void FilesFromKeyboard(HWND box, const std::vector<std::string>& paths) override;
     // The file dialog for a box, titled for it, in the folder of the other box's file.
     void ChooserAsked(HWND box) override;
+    // The map of differences over a box.
+    void PaintOver(HWND box, HDC dc) override;
 
     // What the run and the drop do to the window.
     void SetResultCaption(const std::string& text) override;
@@ -52,6 +56,8 @@ class frmMain final : public FormView, private BoxFileSink {
     void SetShapeVisible(Shape shape, bool visible) override;
     void SetStrikeLineVisible(bool visible) override;
     void SetCompareEnabled(bool enabled) override;
+    void SetDifferenceMap(const DiffCells* cells) override;
+    void SetResultDetail(const std::string& text) override;
     void SetDropMode(int box, DropMode mode) override;
     void SetBoxForeColour(int box, OleColour colour) override;
     void SetCompareCaption(const std::string& caption) override;
@@ -76,6 +82,8 @@ class frmMain final : public FormView, private BoxFileSink {
     void SetBackColour(Control control, OleColour colour) override;
     void SetTimerEnabled(bool enabled) override;
     void SetInForce(Control control, bool inForce) override;
+    void SetMapEdge(MapEdge edge) override;
+    void AnnounceCaption(Control control) override;
     void SetWindowCaption(const std::string& caption) override;
     OleColour BackColour() const override;
     float ScaleWidth() const override;
@@ -93,6 +101,9 @@ class frmMain final : public FormView, private BoxFileSink {
     void OnMouseMove(LPARAM where);
     void OnMouseUp(LPARAM where);
     void OnCommand(WPARAM wParam);
+    // The result line's menu, from a right-click on it or the keyboard while it has the focus;
+    // false when the menu was asked for elsewhere.
+    bool OnContextMenu(HWND from, LPARAM where);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT OnBoxColour(HDC dc, HWND box);
     // A move to a monitor of another scaling: its resolution and the rectangle Windows suggests.
@@ -114,6 +125,10 @@ class frmMain final : public FormView, private BoxFileSink {
     // The caption's extent in the label's font at dotsPerInch.
     SIZE CaptionSize(const FormControl& label, int dotsPerInch);
     void RefreshBoxBrush(int index);
+    // A box's text keeps out of the map's strip while a map shows.
+    void FitBoxText(int index);
+    // The result line's tip follows the line's place at this scaling.
+    void PlaceResultTip();
 
     WindowState state_;
     FormControls controls_;
@@ -125,6 +140,9 @@ class frmMain final : public FormView, private BoxFileSink {
     frmMainServices services_;
     frmMainLogic logic_;
     std::optional<Control> pressed_;  // the control a left press began on
+    std::optional<DiffCells> map_;    // where the files differ, while the boxes show it
+    MapEdge mapEdge_ = MapEdge::Bottom;
+    HWND resultTip_ = nullptr;
 };
 
 }  // namespace duplexa::win32

@@ -19,6 +19,7 @@ void frmMain::OnDpiChanged(int dotsPerInch, const RECT& suggested) {
             PlaceWindow(index);
         }
     }
+    PlaceResultTip();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -84,8 +84,10 @@ class Shooter {
   public:
     explicit Shooter(fs::path folder) : folder_(std::move(folder)) {}
 
-    void SetFolder(const fs::path& folder) {
+    // The next pictures go to folder, of windows at dotsPerInch (0: the screen's).
+    void SetFolder(const fs::path& folder, int dotsPerInch = 0) {
         folder_ = folder;
+        dotsPerInch_ = dotsPerInch;
         fs::create_directories(folder_);
     }
 
@@ -98,7 +100,7 @@ class Shooter {
         {
             duplexa::frmMainServices services;
             services.settingsKey = key;
-            frmMain form(std::move(services));
+            frmMain form(std::move(services), dotsPerInch_);
             form.Form_Load();
             form.ShowCentred();
             Pump();
@@ -125,6 +127,7 @@ class Shooter {
 
   private:
     fs::path folder_;
+    int dotsPerInch_ = 0;
     bool ok_ = true;
 };
 
@@ -184,7 +187,7 @@ int wmain(int argc, wchar_t** argv) {
     SetCursorPos(0, 0);
     Shooter shooter{out};
     const auto compare = [](frmMain& form) { Press(form, Control::comCompare); };
-    // Every state but the progress also under dark system colours and in high contrast.
+    // Every state but the progress also under dark system colours, in high contrast and at 200 %.
     const auto shootStates = [&] {
         shooter.Shoot(L"1-start", [](frmMain&) { return true; });
         shooter.Shoot(L"2-dropped", [&](frmMain& form) {
@@ -252,6 +255,8 @@ int wmain(int argc, wchar_t** argv) {
     shooter.SetFolder(out / "high-contrast");
     shootStates();
     SetColours(light, false);
+    shooter.SetFolder(out / "2x", 192);
+    shootStates();
     shooter.SetFolder(out);
     shooter.Shoot(L"8-progress", [&](frmMain& form) {
         Drop(form, 0, big1);

@@ -50,6 +50,8 @@ class FakeForm final : public FormView {
     void SetBackColour(Control c, OleColour colour) override;
     void SetTimerEnabled(bool enabled) override;
     void SetInForce(Control c, bool inForce) override { controls.at(c).inForce = inForce; }
+    void SetMapEdge(MapEdge edge) override { mapEdge = edge; }
+    void AnnounceCaption(Control c) override { announced.push_back(controls.at(c).caption); }
     void SetWindowCaption(const std::string& caption) override;
     OleColour BackColour() const override { return formBackColour; }
     float ScaleWidth() const override { return scaleWidth; }
@@ -74,6 +76,10 @@ class FakeForm final : public FormView {
         SetCaption(Control::comCompare, caption);
     }
     void SetCloseEnabled(bool enabled) override;
+    void SetDifferenceMap(const DiffCells* cells) override {
+        map = cells != nullptr ? std::optional(*cells) : std::nullopt;
+    }
+    void SetResultDetail(const std::string& text) override { resultDetail = text; }
     void SetBoxText(int box, const std::string& text) override { SetCaption(lblFile(box), text); }
     void SetBoxBackColour(int box, OleColour colour) override {
         SetBackColour(lblFile(box), colour);
@@ -107,6 +113,10 @@ class FakeForm final : public FormView {
     std::map<Shape, bool> shapeVisible{{Shape::sEqual1, false}, {Shape::sEqual2, false}};
     std::map<Shape, OleColour> shapeColour;
     std::map<int, DropMode> dropMode{{0, DropMode::Manual}, {1, DropMode::Manual}};
+    std::optional<DiffCells> map;
+    std::string resultDetail;
+    std::optional<MapEdge> mapEdge;
+    std::vector<std::string> announced;  // the captions readers were told, in order
 
   private:
     void Set(Control c, float FakeControl::*field, const char* property, float value);

@@ -7,8 +7,12 @@
 #include <QtGui/qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QHelpEvent>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTest>
+#include <QUrl>
 
 #include "core/language.h"
 #include "support/settings_sandbox.h"
@@ -189,12 +193,15 @@ TEST_F(AccessibilityTest, EachVerdictIsSaidOnceWhereverTheFocusIs) {
     const struct {
         bool lineFocused;
         bool verdictInTheRun;  // landed while the run went on, in its last turn
+        QString detail;
         QStringList expected;
     } cases[] = {
-        {true, true, {}},
-        {true, false, {}},
-        {false, true, {"Same."}},
-        {false, false, {"Same."}},
+        {true, true, "", {}},
+        {true, false, "", {}},
+        {false, true, "", {"Same."}},
+        {false, false, "", {"Same."}},
+        {true, true, "Where.", {"Where."}},
+        {false, true, "Where.", {"Same. Where."}},
     };
     for (const auto& c : cases) {
         said.clear();
@@ -210,10 +217,34 @@ TEST_F(AccessibilityTest, EachVerdictIsSaidOnceWhereverTheFocusIs) {
         if (c.verdictInTheRun) {
             announcer.Landed("Same.", true);
         }
-        announcer.Settled();
+        announcer.Settled(c.detail);
         QApplication::processEvents();
         EXPECT_EQ(said, c.expected) << c.lineFocused << c.verdictInTheRun;
     }
+}
+
+// Orca says a box's name on Tab but not a file that lands in it without a drag.
+TEST_F(AccessibilityTest, AFileGivenFromTheKeyboardIsSaidOnceAndWhereAfterTheVerdict) {
+    static QStringList said;
+    said.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow) {
+            said.append(static_cast<QWidget*>(event->object())->accessibleName());
+        }
+    });
+    auto bytes = test::PatternBytes(3000);
+    const std::string first = dir.Write("first.bin", bytes);
+    bytes[99] ^= 1;
+    const std::string second = dir.Write("second.bin", bytes);
+    auto* copied = new QMimeData;
+    copied->setUrls({QUrl::fromLocalFile(QString::fromStdString(first))});
+    QGuiApplication::clipboard()->setMimeData(copied);
+    QTest::keyClick(&form->Box(0), Qt::Key_V, Qt::ControlModifier);
+    Drop(1, second);
+    EXPECT_EQ(said, QStringList{"first.bin"});
+    form->control<QPushButton>(comCompare).click();
+    EXPECT_EQ(Child("lblResult")->text(QAccessible::Description),
+              "First difference at byte 100, last at byte 100.");
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -49,6 +52,21 @@ class FrmMainRunTest : public testing::Test {
     }
     DropBox& Box(int box) { return form.Box(box); }
     QString Result() const { return form.control<Label>(lblResult).caption(); }
+    // The first and last pixel of a box's map strip that are marked red; -1 for none.
+    std::pair<int, int> RedAlong(int box, MapEdge edge) {
+        const QImage image = Box(box).grab().toImage();
+        const PixelRect strip =
+            MapStrip(edge, {2, 2, image.width() - 4, image.height() - 4}, kMapStripDepth);
+        std::pair marked{-1, -1};
+        for (int at = 0; at < std::max(strip.width, strip.height); ++at) {
+            const bool along = edge == MapEdge::Bottom;
+            if (image.pixelColor(strip.left + (along ? at : 1), strip.top + (along ? 1 : at)) ==
+                Qt::red) {
+                marked = {marked.first < 0 ? at : marked.first, at};
+            }
+        }
+        return marked;
+    }
 
     // Presses Compare; during the first event-loop turn of the run, calls duringRun.
     void CompareWith(const std::function<void()>& duringRun) {
@@ -106,6 +124,16 @@ TEST_F(FrmMainRunTest, DifferingFilesShowTheCountAndTheStruckSign) {
     EXPECT_EQ(form.control<ShapeWidget>(sEqual2).colour(), kRed);
     EXPECT_FALSE(form.control(strikeLine).isHidden());
     ExpectIdleAfterRun();
+    // Where, in the boxes along the layout's edge and on the line, in the window's language.
+    QWidget& line = form.control(lblResult);
+    EXPECT_EQ(RedAlong(0, MapEdge::Bottom), std::pair(0, 415));
+    EXPECT_EQ(line.toolTip(), QStringLiteral("First difference at byte 1, last at byte 2751."));
+    form.control<QPushButton>(cmdOrder1).click();
+    QMetaObject::invokeMethod(&form.control(imgLangHUN_hl), "clicked");
+    EXPECT_EQ(RedAlong(1, MapEdge::Right), std::pair(0, 165));
+    EXPECT_EQ(RedAlong(1, MapEdge::Bottom), std::pair(-1, -1));
+    EXPECT_EQ(line.toolTip(), QStringLiteral("Első eltérés: 1. bájt, utolsó: 2751. bájt."));
+    QMetaObject::invokeMethod(&form.control(imgLangENG_hl), "clicked");  // as the next test expects
 
     // The next drop clears the verdict.
     Drop(1, File("c.bin", test::PatternBytes(3000)));
@@ -113,6 +141,37 @@ TEST_F(FrmMainRunTest, DifferingFilesShowTheCountAndTheStruckSign) {
     EXPECT_TRUE(form.control(sEqual1).isHidden());
     EXPECT_TRUE(form.control(strikeLine).isHidden());
     EXPECT_TRUE(form.control(comCompare).isEnabled());
+    EXPECT_EQ(RedAlong(0, MapEdge::Right), std::pair(-1, -1));
+    EXPECT_TRUE(line.toolTip().isEmpty());
+}
+
+TEST_F(FrmMainRunTest, CtrlCAndTheLinesMenuCopyTheVerdictAndWhere) {
+    auto bytes = test::PatternBytes(3000);
+    Drop(0, File("a.bin", bytes));
+    bytes[7] ^= 1;
+    Drop(1, File("b.bin", bytes));
+    form.control<QPushButton>(comCompare).click();
+    const QString copied = Result() + "\nFirst difference at byte 8, last at byte 8.";
+    QWidget& line = form.control(lblResult);
+    QApplication::setActiveWindow(&form);
+    line.setFocus();
+    QTest::keyClick(&line, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+
+    QGuiApplication::clipboard()->clear();
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        auto* menu = line.findChild<QMenu*>(QStringLiteral("resultMenu"));
+        for (QAction* action : menu->actions()) {
+            entries.append(action->text());
+        }
+        menu->actions().front()->trigger();
+        menu->close();
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, line.mapToGlobal(QPoint()));
+    QApplication::sendEvent(&line, &menuKey);
+    EXPECT_EQ(entries, QStringList{"Copy"});
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
 }
 
 TEST_F(FrmMainRunTest, SizesDiffer) {

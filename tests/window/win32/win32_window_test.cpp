@@ -1,12 +1,18 @@
 // The Win32 window on real controls: what the handlers do, read back through the Win32 API.
 
+// commctrl.h and oleacc.h need windows.h, which the fixture brings, before them.
+#include "win32_form_fixture.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
 #include <array>
 #include <cmath>
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include "runtime/file_table.h"
-#include "win32_form_fixture.h"
 #include "window/design/frm_main_design.h"
 #include "window/design/maker.h"
 #include "window/logic/accessible_facts.h"
@@ -198,14 +204,23 @@ TEST_F(Win32WindowTest, WithoutAMouseTabMovesOnAndEnterOnABoxOpensTheFileDialog)
     EXPECT_EQ(TextOf(Box(0)), L"Drag and drop the first file here");  // cancelled: no file
 }
 
-// Keys as a keyboard user presses them, with Shift held where the key wants it.
-void Key(HWND target, WPARAM key, bool shift = false) {
+// Keys as a keyboard user presses them, with Shift or Ctrl held where the key wants it.
+void Key(HWND target, WPARAM key, int held = 0) {
     BYTE keys[256]{};
     GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_SHIFT] = held == VK_SHIFT ? 0x80 : 0;
+    keys[VK_CONTROL] = held == VK_CONTROL ? 0x80 : 0;
     SetKeyboardState(keys);
-    PostMessageW(target, WM_KEYDOWN, key, 0);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000000);
+    const bool system = key == VK_F10;  // the menu bar's key
+    PostMessageW(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 0);
+    PostMessageW(target, system ? WM_SYSKEYUP : WM_KEYUP, key, 0xC0000000);
+}
+
+// Readers are told of a file given from the keyboard as the box's value changing.
+int valueChanges = 0;
+
+void CALLBACK CountValueChanges(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ++valueChanges;
 }
 
 TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows) {
@@ -224,11 +239,19 @@ TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows
         Pump();
         EXPECT_EQ(win32::Narrow(seenDialogTitle), "A második fájl kiválasztása") << key;
     }
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                        CountValueChanges, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    DropOn(Box(1), {Widen(first)}, {10, 10});
+    Pump();
+    EXPECT_EQ(valueChanges, 0) << "a drop is seen";
     CopyFiles({Widen(first)});
     SetFocus(Box(0));
-    Key(Box(0), VK_INSERT, /*shift=*/true);
+    Key(Box(0), VK_INSERT, VK_SHIFT);
     Pump();
     EXPECT_EQ(TextOf(Box(0)), L"picked.bin");
+    EXPECT_EQ(valueChanges, 1);
+    UnhookWinEvent(hook);
     EXPECT_EQ(form().logic().ChooserFolder(1) + "\\picked.bin", first)
         << "beside the other box's file";
     EXPECT_EQ(SendMessageW(Box(0), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Box(0)), -1), 0);
@@ -267,6 +290,183 @@ TEST_F(Win32WindowTest, TheKeyboardReachesTheFlagsAndTheLinkAndTheFocusLandsOnTh
     Pump();
     EXPECT_EQ(Result(), "A két fájl egyezik egymással.");
     EXPECT_EQ(GetFocus(), Real(lblResult));
+}
+
+// A device pixel of a box's client area.
+COLORREF BoxPixel(HWND box, POINT at) {
+    UpdateWindow(box);
+    HDC dc = GetDC(box);
+    const COLORREF colour = GetPixel(dc, at.x, at.y);
+    ReleaseDC(box, dc);
+    return colour;
+}
+
+RECT TextRectOf(HWND box) {
+    RECT text{};
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+// One differing byte, the first, marks the start of a strip along the bottom of the stacked
+// boxes and the right of those side by side, out of the text's way, at each scaling the window
+// moves to; a drop clears it.
+TEST_F(Win32WindowTest, TheMapLiesAlongTheLayoutsEdgeAtAnyScalingUntilADrop) {
+    const auto bytes = PatternBytes(3000);
+    auto firstOff = bytes;
+    firstOff[0] ^= 0x5A;
+    Open(96);
+    HWND window = form().Handle();
+    const RECT plain = TextRectOf(Box(1));
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", firstOff));
+    Press(comCompare);
+    for (const int dotsPerInch : {144, 96}) {
+        SCOPED_TRACE(dotsPerInch);
+        const auto scaled = [&](int pixels) {
+            return int(std::lround(pixels * dotsPerInch / 96.0));
+        };
+        RECT suggested{0, 0, scaled(473), scaled(336)};
+        AdjustWindowRectEx(&suggested, DWORD(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           DWORD(GetWindowLongW(window, GWL_EXSTYLE)));
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dotsPerInch, dotsPerInch),
+                     reinterpret_cast<LPARAM>(&suggested));
+        // Stacked as it was, then side by side and stacked again.
+        for (int step = 0; step < 3; ++step) {
+            if (step > 0) {
+                Press(step == 1 ? cmdOrder1 : cmdOrder2);
+            }
+            const bool stacked = step != 1;
+            for (int box = 0; box < 2; ++box) {
+                RECT client{};
+                GetClientRect(Box(box), &client);
+                const LONG strip = (stacked ? client.bottom : client.right) - scaled(4);
+                const LONG end = (stacked ? client.right : client.bottom) - 1;
+                const auto at = [&](LONG along, LONG across) {
+                    return stacked ? POINT{along, across} : POINT{across, along};
+                };
+                EXPECT_EQ(BoxPixel(Box(box), at(0, strip)), kRedPixel) << box;
+                EXPECT_NE(BoxPixel(Box(box), at(0, strip - 1)), kRedPixel) << "beside the strip";
+                EXPECT_NE(BoxPixel(Box(box), at(end, strip)), kRedPixel) << "no difference there";
+                const RECT text = TextRectOf(Box(box));
+                EXPECT_LT(stacked ? text.bottom : text.right, strip) << "the text keeps out";
+            }
+        }
+    }
+    // A drop clears the map and gives the text its room back.
+    DropOn(Box(1), {Widen(dir.Write("c.bin", bytes))}, {10, 10});
+    RECT client{};
+    GetClientRect(Box(1), &client);
+    EXPECT_NE(BoxPixel(Box(1), {0, client.bottom - 4}), kRedPixel);
+    const RECT text = TextRectOf(Box(1));
+    EXPECT_TRUE(EqualRect(&text, &plain));
+}
+
+// What the tip over the result line says, and where it lies; nothing without a tip.
+std::pair<std::wstring, RECT> TipOf(HWND form) {
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr &&
+           GetWindow(tip, GW_OWNER) != form) {
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    std::wstring text(1024, L'\0');
+    if (SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
+        return {};
+    }
+    tool.lpszText = text.data();
+    SendMessageW(tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    return {text.c_str(), tool.rect};
+}
+
+// What a screen reader reads as a window's description.
+std::wstring DescriptionOf(HWND window) {
+    IAccessible* object = nullptr;
+    BSTR text = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;  // CHILDID_SELF
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)))) {
+        object->get_accDescription(self, &text);
+        object->Release();
+    }
+    const std::wstring description = text != nullptr ? text : L"";
+    SysFreeString(text);
+    return description;
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    OpenClipboard(nullptr);
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A timer in an open menu's own loop reads its first entry and chooses it.
+std::wstring seenMenuEntry;
+
+void CALLBACK ChooseFirstMenuEntry(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND menu = FindWindowW(L"#32768", nullptr); menu != nullptr) {
+        KillTimer(nullptr, timer);
+        seenMenuEntry.assign(64, L'\0');
+        GetMenuStringW(reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0)), 0,
+                       seenMenuEntry.data(), 64, MF_BYPOSITION);
+        seenMenuEntry = seenMenuEntry.c_str();
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    }
+}
+
+TEST_F(Win32WindowTest, AfterADifferingRunTheLineTellsWhereInItsLanguageAndCopiesBothLines) {
+    Open();
+    const auto bytes = PatternBytes(3000);
+    auto twoOff = bytes;
+    twoOff[0] ^= 0x5A;
+    twoOff[1100] ^= 0x5A;
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", twoOff));
+    Press(comCompare);
+    HWND line = Real(lblResult);
+    const std::wstring english = L"First difference at byte 1, last at byte 1101.";
+    const struct {
+        int language;
+        std::wstring where;
+        const wchar_t* entry;       // of the menu; none for Ctrl+C
+        std::function<void()> ask;  // for the copy
+    } cases[] = {
+        {1, english, nullptr, [&] { Key(line, 'C', VK_CONTROL); }},
+        {0, L"Els\u0151 elt\u00e9r\u00e9s: 1. b\u00e1jt, utols\u00f3: 1101. b\u00e1jt.",
+         L"M\u00e1sol\u00e1s", [&] { Key(line, VK_APPS); }},
+        {1, english, L"Copy", [&] { Key(line, VK_F10, VK_SHIFT); }},
+        {1, english, L"Copy",
+         [&] {
+             const RECT place = PlaceOf(line);
+             SendMessageW(form().Handle(), WM_RBUTTONUP, 0, MAKELPARAM(place.left, place.top));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        form().logic().ApplyLanguage(c.language);
+        const auto [tip, place] = TipOf(form().Handle());
+        const RECT lineOn = PlaceOf(line);
+        EXPECT_EQ(tip, c.where);
+        EXPECT_TRUE(EqualRect(&place, &lineOn));
+        EXPECT_EQ(DescriptionOf(line), c.where);
+        CopyFiles({});  // no text
+        seenMenuEntry.clear();
+        SetFocus(line);
+        if (c.entry != nullptr) {
+            SetTimer(nullptr, 0, 50, ChooseFirstMenuEntry);
+        }
+        c.ask();
+        Pump();
+        EXPECT_EQ(ClipboardText(), TextOf(line) + L"\r\n" + c.where);
+        EXPECT_EQ(seenMenuEntry, c.entry != nullptr ? c.entry : L"");
+    }
+    DropOn(Box(1), {Widen(dir.Write("c.bin", bytes))}, {10, 10});
+    EXPECT_EQ(TipOf(form().Handle()).first, L"") << "a drop takes the tip away";
+    EXPECT_EQ(DescriptionOf(line), L"");
 }
 
 TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
