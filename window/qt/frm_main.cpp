@@ -204,23 +204,6 @@ void frmMain::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), ToQColor(kFormBackColour));
 }
 
-void frmMain::SetResultCaption(const std::string& text) {
-    // During a run the line changes after every block; a person sees a few dozen a second.
-    resultCaption_->Show(text, state_.isRunning);
-}
-
-void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
-    control<ShapeWidget>(ControlOf(shape)).SetColour(colour);
-}
-
-void frmMain::SetShapeVisible(Shape shape, bool visible) {
-    SetVisible(ControlOf(shape), visible);
-}
-
-void frmMain::SetStrikeLineVisible(bool visible) {
-    SetVisible(Control::strikeLine, visible);
-}
-
 void frmMain::SetCompareEnabled(bool enabled) {
     QWidget& compare = control(Control::comCompare);
     if (!enabled && compare.hasFocus()) {
@@ -235,24 +218,8 @@ void frmMain::SetDropMode(int box, DropMode mode) {
     Box(box).SetDropMode(mode);
 }
 
-void frmMain::SetBoxForeColour(int box, OleColour colour) {
-    SetForeColour(lblFile(box), colour);
-}
-
-void frmMain::SetCompareCaption(const std::string& caption) {
-    SetCaption(Control::comCompare, caption);
-}
-
 void frmMain::SetCloseEnabled(bool enabled) {
     control(Control::ComClose).setEnabled(enabled);
-}
-
-void frmMain::SetBoxText(int box, const std::string& text) {
-    SetCaption(lblFile(box), text);
-}
-
-void frmMain::SetBoxBackColour(int box, OleColour colour) {
-    SetBackColour(lblFile(box), colour);
 }
 
 float frmMain::Left(Control control) const {
@@ -294,7 +261,8 @@ void frmMain::SetHeight(Control control, float height) {
 
 void frmMain::SetCaption(Control control, const std::string& caption) {
     if (control == Control::lblResult) {
-        SetResultCaption(caption);  // held back during a run
+        // During a run the line changes after every block; a person sees a few dozen a second.
+        resultCaption_->Show(caption, state_.isRunning);
         return;
     }
     const QString text = FromUtf8(caption);
@@ -344,6 +312,8 @@ void frmMain::SetBackColour(Control control, OleColour colour) {
     QObject* target = controls_[control];
     if (auto* frame = qobject_cast<FrameWidget*>(target)) {
         frame->SetBackColour(colour);
+    } else if (auto* shape = qobject_cast<ShapeWidget*>(target)) {
+        shape->SetColour(colour);
     } else if (auto* box = qobject_cast<DropBox*>(target)) {
         box->SetBackColour(colour);
     } else {

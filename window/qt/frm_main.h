@@ -58,18 +58,10 @@ class frmMain final : public QWidget, public FormView {
     // Puts a result caption that a run held back (to spare repaints) on the line now.
     void FlushResultCaption();
 
-    // What the run and the drop do to the window.
-    void SetResultCaption(const std::string& text) override;
-    void SetShapeBackColour(Shape shape, OleColour colour) override;
-    void SetShapeVisible(Shape shape, bool visible) override;
-    void SetStrikeLineVisible(bool visible) override;
+    // What the run and the drop do to the window beyond captions, colours and visibility.
     void SetCompareEnabled(bool enabled) override;
     void SetDropMode(int box, DropMode mode) override;
-    void SetBoxForeColour(int box, OleColour colour) override;
-    void SetCompareCaption(const std::string& caption) override;
     void SetCloseEnabled(bool enabled) override;
-    void SetBoxText(int box, const std::string& text) override;
-    void SetBoxBackColour(int box, OleColour colour) override;
 
     // What the layout, language, hover and start-up handlers do to the window.
     float Left(Control control) const override;

@@ -479,22 +479,6 @@ void frmMain::RefreshBoxBrush(int index) {
 
 // What the run and the drop do to the window.
 
-void frmMain::SetResultCaption(const std::string& text) {
-    SetCaption(Control::lblResult, text);
-}
-
-void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
-    SetBackColour(ControlOf(shape), colour);
-}
-
-void frmMain::SetShapeVisible(Shape shape, bool visible) {
-    SetVisible(ControlOf(shape), visible);
-}
-
-void frmMain::SetStrikeLineVisible(bool visible) {
-    SetVisible(Control::strikeLine, visible);
-}
-
 void frmMain::SetCompareEnabled(bool enabled) {
     FormControl& button = controls_.at(Control::comCompare);
     if (!enabled && GetFocus() == button.window) {
@@ -509,26 +493,10 @@ void frmMain::SetDropMode(int box, DropMode mode) {
     DragAcceptFiles(ControlWindow(lblFile(box)), mode == DropMode::Manual);
 }
 
-void frmMain::SetBoxForeColour(int box, OleColour colour) {
-    SetForeColour(lblFile(box), colour);
-}
-
-void frmMain::SetCompareCaption(const std::string& caption) {
-    SetCaption(Control::comCompare, caption);
-}
-
 void frmMain::SetCloseEnabled(bool enabled) {
     FormControl& button = controls_.at(Control::ComClose);
     button.enabled = enabled;
     EnableWindow(button.window, enabled);
-}
-
-void frmMain::SetBoxText(int box, const std::string& text) {
-    SetCaption(lblFile(box), text);
-}
-
-void frmMain::SetBoxBackColour(int box, OleColour colour) {
-    SetBackColour(lblFile(box), colour);
 }
 
 // What the layout, language, hover and start-up handlers do to the window.

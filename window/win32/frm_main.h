@@ -46,18 +46,10 @@ class frmMain final : public FormView, private BoxFileSink {
     // The file dialog for a box, titled for it, in the folder of the other box's file.
     void ChooserAsked(HWND box) override;
 
-    // What the run and the drop do to the window.
-    void SetResultCaption(const std::string& text) override;
-    void SetShapeBackColour(Shape shape, OleColour colour) override;
-    void SetShapeVisible(Shape shape, bool visible) override;
-    void SetStrikeLineVisible(bool visible) override;
+    // What the run and the drop do to the window beyond captions, colours and visibility.
     void SetCompareEnabled(bool enabled) override;
     void SetDropMode(int box, DropMode mode) override;
-    void SetBoxForeColour(int box, OleColour colour) override;
-    void SetCompareCaption(const std::string& caption) override;
     void SetCloseEnabled(bool enabled) override;
-    void SetBoxText(int box, const std::string& text) override;
-    void SetBoxBackColour(int box, OleColour colour) override;
 
     // What the layout, language, hover and start-up handlers do to the window.
     float Left(Control control) const override;
