@@ -167,10 +167,6 @@ DropBox& frmMain::Box(int box) const {
     return control<DropBox>(lblFile(box));
 }
 
-OleColour frmMain::backColour() const {
-    return kFormBackColour;
-}
-
 void frmMain::FlushResultCaption() {
     resultCaption_->Flush();
 }
@@ -349,7 +345,7 @@ void frmMain::SetWindowCaption(const std::string& caption) {
 }
 
 OleColour frmMain::BackColour() const {
-    return backColour();
+    return kFormBackColour;
 }
 
 float frmMain::ScaleWidth() const {

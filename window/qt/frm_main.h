@@ -45,16 +45,12 @@ class frmMain final : public QWidget, public FormView {
     void comCompare_Click();
 
     WindowState& state() { return state_; }
-    // The layout, language, hover and start-up handlers, for tests that drive them directly
-    // (a timer tick on demand).
-    frmMainLogic& logic() { return logic_; }
     // A control by its id, as the class its kind makes it.
     template <typename T = QWidget>
     T& control(Control id) const {
         return ControlAs<T>(controls_, id);
     }
     DropBox& Box(int box) const;
-    OleColour backColour() const;
     // Puts a result caption that a run held back (to spare repaints) on the line now.
     void FlushResultCaption();
 

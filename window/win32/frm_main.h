@@ -35,9 +35,6 @@ class frmMain final : public FormView, private BoxFileSink {
 
     HWND Handle() const { return window_; }
     WindowState& state() { return state_; }
-    frmMainLogic& logic() { return logic_; }
-    const FormControls& controls() const { return controls_; }
-    const Scale& scale() const { return scale_; }
     // The real window of a box, button or opaque label; its child-window ID stands for its id.
     HWND ControlWindow(Control id) const { return controls_.at(id).window; }
     bool Unloaded() const { return logic_.Unloaded(); }

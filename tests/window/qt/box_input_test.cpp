@@ -19,6 +19,7 @@
 #include "support/temp_dir.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
+#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {
@@ -92,7 +93,7 @@ TEST_F(BoxInputTest, TheChooserOpensBesideTheFileOfTheOtherBox) {
     std::filesystem::create_directory(dir.path() / "photos");
     const std::string sub = dir.Write("photos/a.jpg", "abc");
     const QString folder = QString::fromStdString((dir.path() / "photos").string());
-    form->logic().lblFile_FilesGiven(0, {sub});
+    DropFiles(Box(0), {QString::fromStdString(sub)});
     for (const int box : {1, 0}) {
         QTest::keyClick(&Box(box), Qt::Key_Return);
         ASSERT_NE(Chooser(), nullptr);
@@ -106,7 +107,7 @@ TEST_F(BoxInputTest, TheChooserSpeaksTheWindowsLanguage) {
     QTest::keyClick(&Box(0), Qt::Key_Return);
     const QString english = ChooserButton(QDialogButtonBox::Cancel)->text();
     CloseChooser();
-    form->logic().imgLangHUN_hl_Click();
+    QTest::keyClick(&form->control(imgLangHUN), Qt::Key_Space);  // the flag, from the keyboard
     QTest::keyClick(&Box(0), Qt::Key_Return);
     EXPECT_EQ(Chooser()->windowTitle(), QStringLiteral("Az első fájl kiválasztása"));
     EXPECT_EQ(Chooser()->nameFilters(), QStringList{"Minden fájl (*)"});

@@ -251,7 +251,7 @@ TEST(FrmMainDesignTest, StartState) {
     EXPECT_TRUE(form.control(imgLangENG_hl).isHidden());
     EXPECT_TRUE(form.control(imgLangHUN_hl).isHidden());
     EXPECT_EQ(form.control<Label>(lblHomepage).foreColour(), kLinkBlue);
-    EXPECT_EQ(form.control<FrameWidget>(frResult).backColour(), form.backColour());
+    EXPECT_EQ(form.control<FrameWidget>(frResult).backColour(), kFrmMainForm.backColour);
 
     // Stacked until the stored layout is read.
     EXPECT_EQ(state.layoutMode, 2);
