@@ -7,8 +7,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/language.h"
-#include "core/text_catalogue.h"
 #include "runtime/file_table.h"
 #include "window/design/frm_main_design.h"
 #include "window/logic/accessible_facts.h"
@@ -399,15 +397,12 @@ void frmMain::ChooserAsked(HWND box) {
     if (!id || BoxOf(*id) < 0) {
         return;
     }
-    const int index = BoxOf(*id);
-    if (!logic_.TakesFiles()) {
+    const std::optional<FileChooser> chooser = logic_.ChooserFor(BoxOf(*id));
+    if (!chooser) {
         MessageBeep(MB_OK);
         return;
     }
-    const TextPair& title = index == 0 ? TXT_CHOOSE_FIRST : TXT_CHOOSE_SECOND;
-    if (const auto path =
-            AskForFile(window_, PickText(title.hu, title.en), logic_.ChooserFolder(index),
-                       PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en))) {
+    if (const auto path = AskForFile(window_, chooser->title, chooser->folder, chooser->allFiles)) {
         FilesGiven(box, {*path});
     }
 }
