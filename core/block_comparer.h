@@ -49,8 +49,6 @@ class BlockComparer {
     // more often than the files have blocks. Counts exactly what one thread would.
     Outcome CompareNext();
 
-    bool HasHelper() const { return helper_.joinable(); }
-
   private:
     Outcome CompareBlock(std::int64_t block, std::array<BlockBuffer*, 2> buffers) const;
     bool MayTakeOn() const { return claimed_ < blocks_ && claimed_ < next_ + kAhead; }

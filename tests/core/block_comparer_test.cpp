@@ -12,6 +12,7 @@
 #include <unistd.h>
 #endif
 
+#include "support/process_probe.h"
 #include "support/temp_dir.h"
 
 namespace duplexa {
@@ -61,8 +62,9 @@ TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnOneThreadAndTwo) {
     Open(first, second);
     for (const unsigned processors : {1u, 2u}) {
         SCOPED_TRACE(testing::Message() << processors << " processors");
+        const std::size_t threads = test::RunningThreads();
         auto comparer = Comparer(processors);
-        EXPECT_EQ(comparer.HasHelper(), processors > 1);
+        EXPECT_EQ(test::RunningThreads(), threads + (processors > 1 ? 1 : 0)) << "the helper";
         std::size_t counted = 0;
         for (std::size_t at = 0; at < length; at += kBlock) {
             const auto outcome = comparer.CompareNext();
@@ -72,7 +74,9 @@ TEST_F(BlockComparerTest, CountsWhatAPlainLoopCountsOnOneThreadAndTwo) {
         EXPECT_EQ(counted, expected);
     }
     Open(test::PatternBytes(kBlock), test::PatternBytes(kBlock));
-    EXPECT_FALSE(Comparer(2).HasHelper()) << "one block is not shared";
+    const std::size_t threads = test::RunningThreads();
+    const auto alone = Comparer(2);
+    EXPECT_EQ(test::RunningThreads(), threads) << "one block is not shared";
 }
 
 TEST_F(BlockComparerTest, AFileCutShortUnderTheComparisonNamesItsBoxAtTheBlockItCuts) {
@@ -123,11 +127,13 @@ TEST_F(BlockComparerTest, WhereNoSecondThreadCanBeStartedOneThreadComparesTheBlo
         std::ifstream("/proc/self/statm") >> pages;
         const auto room = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + 4 * kBlock);
         const rlimit limit{room, room};
+        const std::size_t threads = test::RunningThreads();
         ::setrlimit(RLIMIT_AS, &limit);
         auto comparer = Comparer(2);
+        const bool alone = test::RunningThreads() == threads;
         const std::size_t differences =
             comparer.CompareNext().differences + comparer.CompareNext().differences;
-        std::_Exit(!comparer.HasHelper() && differences == 1 ? 0 : 1);
+        std::_Exit(alone && differences == 1 ? 0 : 1);
     };
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(compareUnderALimit(), testing::ExitedWithCode(0), "");
