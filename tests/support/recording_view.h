@@ -82,7 +82,7 @@ class RecordingView final : public RunView, public DropView {
     std::vector<std::string> log;
     std::string resultCaption;
     std::string compareCaption = "Compare";
-    bool compareEnabled = false;
+    bool compareEnabled = true;  // as it is when pressed to start a run
     bool closeEnabled = true;
     bool strikeVisible = false;
     std::array<bool, 2> shapeVisible{};
