@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "core/language.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
 #include "window/qt/caption_button.h"
@@ -18,7 +19,6 @@
 #include "window/qt/frm_main.h"
 #include "window/qt/label.h"
 #include "window/qt/result_announcer.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

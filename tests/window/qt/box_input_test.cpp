@@ -15,11 +15,11 @@
 #include <filesystem>
 
 #include "core/language.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

@@ -17,6 +17,7 @@
 #include "core/language.h"
 #include "program_loop.h"
 #include "settings/registry_common.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
 #include "window/design/maker.h"
@@ -27,7 +28,6 @@
 #include "window/qt/frm_main.h"
 #include "window/qt/image_box.h"
 #include "window/qt/label.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

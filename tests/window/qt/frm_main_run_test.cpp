@@ -18,6 +18,7 @@
 
 #include "program_loop.h"
 #include "runtime/file_table.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/temp_dir.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/drop_box.h"
@@ -25,7 +26,6 @@
 #include "window/qt/label.h"
 #include "window/qt/line_widget.h"
 #include "window/qt/shape_widget.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "window/win32/frm_main.h"
-#include "window/win32/window_picture.h"
+#include "window_picture.h"
 
 namespace {
 
