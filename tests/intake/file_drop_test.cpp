@@ -210,7 +210,7 @@ TEST_F(FileDropTest, IndexOutsideTheTwoBoxesEndsAfterStoringTheDroppedPath) {
     EXPECT_TRUE(view.log.empty());
     EXPECT_EQ(state.filePaths, (std::array<std::string, 2>{}));
     EXPECT_EQ(state.promptShown, (std::array<bool, 2>{true, true}));
-    EXPECT_FALSE(files.IsOpen(1));
+    EXPECT_EQ(files.FreeFile(), 1);
 }
 
 TEST_F(FileDropTest, SameFileOnBothBoxesKeepsCompareDisabledThoughBothAreGreen) {
@@ -311,7 +311,7 @@ TEST_F(FileDropTest, FailingControlEndsTheDropQuietlyWhereItFailed) {
         EXPECT_EQ(local.filePaths[1], b) << "stored before the first control call";
         EXPECT_FALSE(local.promptShown[1]);
         EXPECT_EQ(local.fileUsable[1], failing > 8) << "set after the box colour";
-        EXPECT_FALSE(files.IsOpen(1));
+        EXPECT_EQ(files.FreeFile(), 1);
     }
 }
 
