@@ -8,12 +8,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <optional>
 #include <stdexcept>
 #include <utility>
 
 #include "runtime/file_table.h"
-#include "runtime/window_rect.h"
 #include "window/qt/accessibility.h"
 #include "window/qt/box_input.h"
 #include "window/qt/caption_throttle.h"
@@ -352,12 +350,9 @@ float frmMain::ScaleWidth() const {
     return static_cast<float>(width());
 }
 
+// The toolkit's frame and the pointer position share one coordinate space.
 TwipsRect frmMain::OuterRectTwips() const {
-    // Where the system's pixels differ from the toolkit's (display scaling on Windows), its
-    // own rectangle matches the pointer position.
-    const std::optional<ScreenRect> native = NativeOuterRect(WindowHandle());
-    const QRect outer =
-        native ? QRect(native->left, native->top, native->width, native->height) : frameGeometry();
+    const QRect outer = frameGeometry();
     const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
     return {twips(outer.x()), twips(outer.y()), twips(outer.width()), twips(outer.height())};
 }
