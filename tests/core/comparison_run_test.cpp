@@ -184,6 +184,8 @@ TEST_F(ComparisonRunTest, StopAfterTheLastBlockStillGivesTheVerdict) {
     Files(PatternBytes(2 * kBlock), PatternBytes(2 * kBlock));
     pump.At(2, [&] { Press(); });
     Press();
+    EXPECT_EQ(pump.turns, 2);
+    EXPECT_FALSE(state.keepRunning) << "Stop was pressed during the run";
     EXPECT_EQ(view.resultCaption, "They are exactly the same.");
     ExpectFinalSteps();
 }
