@@ -54,9 +54,14 @@ class FrmMainRunTest : public testing::Test {
     void CompareWith(const std::function<void()>& duringRun) {
         QTimer firstTurn;
         firstTurn.setSingleShot(true);
-        QObject::connect(&firstTurn, &QTimer::timeout, duringRun);
+        bool ran = false;
+        QObject::connect(&firstTurn, &QTimer::timeout, [&] {
+            ran = true;
+            duringRun();
+        });
         firstTurn.start(0);
         form.control<QPushButton>(comCompare).click();
+        EXPECT_TRUE(ran) << "the run turned the event loop";
     }
 
     void ExpectIdleAfterRun() {
