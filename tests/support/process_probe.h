@@ -6,7 +6,7 @@
 
 namespace duplexa::test {
 
-// Open file descriptors of this process (handles on Windows).
+// Open file descriptors of this process (handles of files on Windows).
 std::size_t OpenDescriptors();
 
 // Threads of this process, the calling one included.
