@@ -7,27 +7,13 @@
 
 #include "runtime/long_path_windows.h"
 #include "runtime/native_file.h"
+#include "runtime/wide_text_windows.h"
 
 namespace duplexa::native {
 namespace {
 
 HANDLE AsHandle(FileHandle file) {
     return reinterpret_cast<HANDLE>(file.value);
-}
-
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
-                                           static_cast<int>(utf8.size()), nullptr, 0);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
-                        wide.data(), length);
-    return wide;
 }
 
 }  // namespace

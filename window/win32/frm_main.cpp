@@ -8,12 +8,12 @@
 #include <utility>
 
 #include "runtime/file_table.h"
+#include "runtime/wide_text_windows.h"
 #include "window/design/frm_main_design.h"
 #include "window/logic/accessible_facts.h"
 #include "window/win32/dropped_files.h"
 #include "window/win32/form_painter.h"
 #include "window/win32/gdi_colour.h"
-#include "window/win32/wide_text.h"
 
 namespace duplexa::win32 {
 namespace {

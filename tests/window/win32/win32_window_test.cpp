@@ -6,18 +6,16 @@
 #include <vector>
 
 #include "runtime/file_table.h"
+#include "runtime/wide_text_windows.h"
 #include "win32_form_fixture.h"
 #include "window/design/frm_main_design.h"
 #include "window/design/maker.h"
 #include "window/logic/accessible_facts.h"
-#include "window/win32/wide_text.h"
 
 namespace duplexa::test {
 namespace {
 
 using enum Control;
-
-using win32::Widen;
 
 constexpr COLORREF kGreenPixel = RGB(0, 0xC0, 0);
 constexpr COLORREF kRedPixel = RGB(0xFF, 0, 0);
@@ -35,7 +33,7 @@ class Win32WindowTest : public Win32FormTest {
     HWND Box(int box) const { return Real(lblFile(box)); }
     void Press(Control button) { SendMessageW(Real(button), BM_CLICK, 0, 0); }
     // The result line as a screen reader reads it.
-    std::string Result() { return win32::Narrow(TextOf(Real(lblResult))); }
+    std::string Result() { return Narrow(TextOf(Real(lblResult))); }
     // A point of the result sign, in the window: the upper bar, or the stroke below the bars.
     COLORREF SignPixel(float x, float y) {
         return PixelAt(form().Left(frResult) + x, form().Top(frResult) + y);
@@ -233,7 +231,7 @@ TEST_F(Win32WindowTest, BoxKeysOpenTheChooserForThatBoxOrPasteAndNoEditMenuShows
             Key(Box(1), key);
         }
         Pump();
-        EXPECT_EQ(win32::Narrow(seenDialogTitle), "A második fájl kiválasztása") << key;
+        EXPECT_EQ(Narrow(seenDialogTitle), "A második fájl kiválasztása") << key;
     }
     CopyFiles({Widen(first)});
     SetFocus(Box(0));
@@ -358,7 +356,7 @@ TEST_F(Win32WindowTest, CloseStoresTheLayoutInTheRegistryAndARestartReadsItBack)
     EXPECT_EQ(again.top, sideBySide.top);
     EXPECT_EQ(TextOf(Real(ComClose)), L"Bezár");
     // The picture buttons' names for screen readers follow the language too.
-    EXPECT_EQ(win32::Narrow(TextOf(Real(cmdOrder1))),
+    EXPECT_EQ(Narrow(TextOf(Real(cmdOrder1))),
               DescribeControl(cmdOrder1, {}, form().state())->name);
     EXPECT_NE(TextOf(Real(cmdOrder1)), englishName);
 }
