@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "duplexa_version.h"
 #include "support/settings_sandbox.h"
 #include "window/qt/auto_size_label.h"
 #include "window/qt/caption_button.h"
@@ -239,7 +240,7 @@ TEST(FrmMainDesignTest, StartState) {
     EXPECT_EQ(form.Box(0).text(), QStringLiteral("Drag and drop the first file here"));
     EXPECT_EQ(form.Box(1).text(), QStringLiteral("Drag and drop the second file here"));
     EXPECT_EQ(form.control<Label>(lblLayout).caption(), QStringLiteral("Layout:"));
-    EXPECT_EQ(form.control<Label>(lblVersion).caption(), QStringLiteral("v1.3.0"));
+    EXPECT_EQ(form.control<Label>(lblVersion).caption(), QStringLiteral("v" DUPLEXA_VERSION_TEXT));
 
     // The right-hand corner keeps to the edge; the pale flags lie hidden over the flags.
     EXPECT_EQ(form.control(imgLangHUN).x(), 448);

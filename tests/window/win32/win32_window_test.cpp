@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "duplexa_version.h"
 #include "runtime/file_table.h"
 #include "runtime/wide_text_windows.h"
 #include "win32_form_fixture.h"
@@ -444,7 +445,7 @@ TEST_F(Win32WindowTest, ProgramFileCarriesItsRecordInEnglishAndHungarianAndEvery
              std::array<std::pair<const wchar_t*, const wchar_t*>, 5>{
                  {{L"ProductName", L"Duplexa"},
                   {L"CompanyName", L"Veltrimo"},
-                  {L"FileVersion", L"1.3.0"},
+                  {L"FileVersion", L"" DUPLEXA_VERSION_TEXT},
                   {L"OriginalFilename", shippedAs},
                   {L"LegalCopyright", L"Copyright (c) the Duplexa authors, MIT licence"}}}) {
             wchar_t* value = nullptr;
