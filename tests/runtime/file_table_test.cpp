@@ -9,10 +9,16 @@
 #include <functional>
 #include <vector>
 
+#include <thread>
+
 #include "support/process_probe.h"
 #include "support/temp_dir.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include "runtime/wide_text_windows.h"
+#else
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -153,6 +159,49 @@ TEST(FileTable, UnchangedUntilTheFileIsWrittenCutOrTouched) {
         EXPECT_EQ(files.Length(1), 16) << "the length alone would not tell";
     }
     EXPECT_FALSE(FileTable().Unchanged(1)) << "number not open";
+}
+
+// Another program may hold the file open to delete or rename it (a download in progress, a log
+// being rotated): it opens all the same. Renamed or deleted meanwhile, it is no longer the file
+// its box names, and its stamp tells. Whether it is unchanged after change.
+bool UnchangedAfterWhileHeld(const std::function<void(const std::string&)>& change) {
+    TempDir dir;
+    const std::string path = dir.Write("download.part", "0123456789");
+#ifdef _WIN32
+    HANDLE holder = CreateFileW(Widen(path).c_str(), GENERIC_READ | DELETE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(holder, INVALID_HANDLE_VALUE);
+#endif
+    FileTable files;
+    EXPECT_TRUE(files.Open(1, path));
+    // Change times move in clock ticks (up to 16 ms): one passes before the change.
+    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    if (change) {
+        change(path);
+    }
+    const bool unchanged = files.Unchanged(1);
+#ifdef _WIN32
+    CloseHandle(holder);
+#endif
+    return unchanged;
+}
+
+TEST(FileTable, AFileHeldForDeletingOpensAndItsRenameIsAChange) {
+    EXPECT_TRUE(UnchangedAfterWhileHeld(nullptr));
+    EXPECT_FALSE(UnchangedAfterWhileHeld(
+        [](const std::string& path) { std::filesystem::rename(path, path + ".old"); }));
+}
+
+TEST(FileTable, ADeletionWhileOpenIsAChange) {
+#ifdef _WIN32
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
+        GTEST_SKIP() << "Wine keeps a deleted file as it was until its last handle closes and "
+                        "tells of no pending deletion";
+    }
+#endif
+    EXPECT_FALSE(
+        UnchangedAfterWhileHeld([](const std::string& path) { std::filesystem::remove(path); }));
 }
 
 TEST(FileTable, RejectsMissingPathsFoldersAndEmptyPaths) {
