@@ -180,6 +180,18 @@ TEST_F(ComparisonRunTest, StopAfterABlockStillComparesTheNextThenCancels) {
     ExpectFinalSteps();
 }
 
+TEST_F(ComparisonRunTest, StopAfterDifferingBlocksCancelsWithoutASign) {
+    auto second = PatternBytes(3 * kBlock);
+    second[10] ^= 1;
+    second[kBlock + 10] ^= 1;
+    Files(PatternBytes(3 * kBlock), second);
+    pump.At(1, [&] { Press(); });
+    Press();
+    EXPECT_EQ(view.ResultCaptions().back(), "Cancelled by user.");
+    ExpectNoShapeChange();  // neither the red sign nor the strike line
+    ExpectFinalSteps();
+}
+
 TEST_F(ComparisonRunTest, StopAfterTheLastBlockStillGivesTheVerdict) {
     Files(PatternBytes(2 * kBlock), PatternBytes(2 * kBlock));
     pump.At(2, [&] { Press(); });
