@@ -121,6 +121,24 @@ TEST_F(StartUp, CloseUnloadsOnceStoringTheLayoutThenEndsAndTheNextStartKeepsIt) 
     EXPECT_EQ(window->state.layoutMode, 1);
 }
 
+// The run is told to stop; once Compare's handler has returned with the run over, the window
+// closes, once, and only then is the layout stored.
+TEST_F(StartUp, ACloseDuringARunWaitsForItsEndThenUnloadsOnce) {
+    logic.Form_Load();
+    logic.cmdOrder1_Click();
+    state.isRunning = state.keepRunning = true;
+    EXPECT_FALSE(logic.Form_QueryUnload());
+    EXPECT_FALSE(state.keepRunning);
+    logic.AfterCompare();  // a Stop press handled inside the run
+    EXPECT_EQ(form.unloads, 0);
+    EXPECT_EQ(StoredLayout(), std::nullopt);
+    state.isRunning = false;
+    logic.AfterCompare();
+    logic.AfterCompare();
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_EQ(StoredLayout(), (Bytes{0x01, 0x00}));
+}
+
 TEST_F(StartUp, AnUnloadOfItsOwnStoresTheLayoutToo) {
     StoreLayout(1);
     logic.Form_Load();
