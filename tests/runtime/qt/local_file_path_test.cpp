@@ -28,9 +28,7 @@ TEST(LocalFilePath, DragAndPasteAgreeOnEveryAddress) {
         {"file:///tmp/x%00one", ""},
         {"file:///tmp/x\0one"s, ""},
         {"file:/tmp/x", "/tmp/x"},
-        {"file:///tmp/%c3%a1", "/tmp/\xC3\xA1"},
         {"file:///tmp/a%2Fb", ""},
-        {"file:///tmp/a#b", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.uri));
