@@ -6,7 +6,7 @@
 #include <QFontInfo>
 #include <QPushButton>
 #include <QTimer>
-#include <tuple>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -98,27 +98,34 @@ TEST(FrmMainDesignTest, WindowIsFixedWithoutMinimiseOrMaximise) {
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
 }
 
-// Where a designed family is missing, a Liberation family stands in: the control, its family,
-// the stand-in.
-class FallbackFontTest
-    : public testing::TestWithParam<std::tuple<Control, const char*, const char*>> {};
+// Where a designed family is missing, a Liberation family stands in.
+struct StandIn {
+    Control control;
+    const char* designed;
+    const char* standIn;
+};
+void PrintTo(const StandIn& c, std::ostream* out) {
+    *out << c.designed;
+}
+
+class FallbackFontTest : public testing::TestWithParam<StandIn> {};
 
 TEST_P(FallbackFontTest, StandsInForAMissingFamily) {
-    const auto& [id, designed, standIn] = GetParam();
+    const StandIn& c = GetParam();
     const QStringList installed = QFontDatabase::families();
-    if (installed.contains(QString::fromLatin1(designed))) {
-        GTEST_SKIP() << designed << " is installed: nothing stands in for it";
+    if (installed.contains(QString::fromLatin1(c.designed))) {
+        GTEST_SKIP() << c.designed << " is installed: nothing stands in for it";
     }
-    if (!installed.contains(QString::fromLatin1(standIn))) {
-        GTEST_SKIP() << standIn << " is not installed";
+    if (!installed.contains(QString::fromLatin1(c.standIn))) {
+        GTEST_SKIP() << c.standIn << " is not installed";
     }
     const frmMain form;
-    EXPECT_EQ(QFontInfo(form.control(id).font()).family().toStdString(), standIn);
+    EXPECT_EQ(QFontInfo(form.control(c.control).font()).family().toStdString(), c.standIn);
 }
 
 INSTANTIATE_TEST_SUITE_P(Labels, FallbackFontTest,
-                         testing::Values(std::tuple{lblTitle, "Georgia", "Liberation Serif"},
-                                         std::tuple{lblResult, "Arial", "Liberation Sans"}));
+                         testing::Values(StandIn{lblTitle, "Georgia", "Liberation Serif"},
+                                         StandIn{lblResult, "Arial", "Liberation Sans"}));
 
 TEST(FrmMainDesignTest, FontsAndColoursOfTheLabels) {
     const frmMain form;
