@@ -77,8 +77,9 @@ run:
 # Pictures of the window in its typical states, rendered off screen, into screenshots/, and
 # the same on a screen at 200 % into screenshots/2x/.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/window/qt/duplexa-screenshots screenshots
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/window/qt/duplexa-screenshots screenshots/2x
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/screenshots/duplexa-screenshots screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tests/screenshots/duplexa-screenshots \
+		screenshots/2x
 
 deps-windows:
 	@scripts/install-deps.sh windows

@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <ctime>
 
+#include "support/qt/synthetic_drop.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
-#include "window/qt/synthetic_drop.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -53,8 +53,6 @@ class BlockComparer {
     // Where the files differ; asked once every block has been taken.
     DiffWhere Where();
 
-    bool HasHelper() const { return helper_.joinable(); }
-
   private:
     // The buffers and spots of the thread that compares it.
     struct Hands {

@@ -81,14 +81,10 @@ void FileDrop::HandleDrop(std::int16_t index,
     if (CanOpenFile(state_.droppedPath)) {
         view_.SetBoxBackColour(box, kLightGreen);
         state_.fileUsable[slot] = true;
-        if (state_.fileUsable[0] && state_.fileUsable[1]) {
-            view_.SetCompareEnabled(true);
-        }
     } else {
         view_.SetBoxBackColour(box, kRed);
         ShowResult(state_, view_, TXT_DROP_TOO_BIG);
         state_.fileUsable[slot] = false;
-        view_.SetCompareEnabled(false);
     }
     DecideCompare();
 }

@@ -102,10 +102,6 @@ void FileTable::Close(int fileNo) {
     }
 }
 
-bool FileTable::IsOpen(int fileNo) const {
-    return Get(fileNo).has_value();
-}
-
 std::optional<native::FileHandle> FileTable::Get(int fileNo) const {
     const OpenFile* file = Find(fileNo);
     return file != nullptr ? std::optional(file->handle) : std::nullopt;

@@ -48,8 +48,6 @@ class FileTable {
     // Closing a number that is not open does nothing.
     void Close(int fileNo);
 
-    bool IsOpen(int fileNo) const;
-
   private:
     struct OpenFile {
         native::FileHandle handle;

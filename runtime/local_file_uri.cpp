@@ -21,8 +21,10 @@ std::optional<int> HexDigit(char c) {
     return std::nullopt;
 }
 
-// A broken escape or a NUL would name some other file than the one given: the system's calls
-// stop at a NUL, while the name shown and compared goes on past it.
+// A broken escape, a NUL or an escaped slash would name some other file than the one given: the
+// system's calls stop at a NUL, while the name shown and compared goes on past it; an escaped
+// slash is a byte of a name, which no name holds, and taken as a separator it names another
+// path.
 std::optional<std::string> PercentDecoded(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -39,10 +41,14 @@ std::optional<std::string> PercentDecoded(std::string_view text) {
         }
         const auto high = HexDigit(text[i + 1]);
         const auto low = HexDigit(text[i + 2]);
-        if (!high || !low || (*high == 0 && *low == 0)) {
+        if (!high || !low) {
             return std::nullopt;
         }
-        out += static_cast<char>(*high * 16 + *low);
+        const char byte = static_cast<char>(*high * 16 + *low);
+        if (byte == '\0' || byte == '/') {
+            return std::nullopt;
+        }
+        out += byte;
         i += 2;
     }
     return out;
@@ -60,24 +66,31 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string LocalPathOfFileUri(std::string_view uri, std::string_view thisHost) {
-    constexpr std::string_view kScheme = "file://";
+    constexpr std::string_view kScheme = "file:";
     if (uri.size() < kScheme.size() || !EqualNoCase(uri.substr(0, kScheme.size()), kScheme)) {
         return {};
     }
     std::string_view rest = uri.substr(kScheme.size());
-    const std::size_t slash = rest.find('/');
-    if (slash == std::string_view::npos) {
+    if (rest.starts_with("//")) {
+        rest.remove_prefix(2);
+        const std::size_t slash = rest.find('/');
+        if (slash == std::string_view::npos) {
+            return {};
+        }
+        // file://HOST/path is a file of HOST: opened here it would be this machine's /path, or
+        // on Windows a share of that machine.
+        const std::string_view host = rest.substr(0, slash);
+        if (!host.empty() && !EqualNoCase(host, "localhost") &&
+            (thisHost.empty() || !EqualNoCase(host, thisHost))) {
+            return {};
+        }
+        rest = rest.substr(slash);
+    } else if (!rest.starts_with('/')) {
+        // file:/path, with no host part at all, is local too (Java writes addresses so).
         return {};
     }
-    // file://HOST/path is a file of HOST: opened here it would be this machine's /path, or on
-    // Windows a share of that machine.
-    const std::string_view host = rest.substr(0, slash);
-    if (!host.empty() && !EqualNoCase(host, "localhost") &&
-        (thisHost.empty() || !EqualNoCase(host, thisHost))) {
-        return {};
-    }
-    rest = rest.substr(slash);
-    // A query or fragment has no place in a local file's address.
+    // A query or fragment has no place in a local file's address: a # in a name comes as %23,
+    // and the file an address into a document names is not guessed by cutting it off.
     if (rest.find_first_of("?#") != std::string_view::npos) {
         return {};
     }

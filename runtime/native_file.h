@@ -20,15 +20,17 @@ std::optional<FileHandle> OpenForReading(const std::string& path);
 
 std::optional<std::int64_t> SizeOf(FileHandle file);
 
-// Which file an open file is and when it last changed: device and inode, size, modification and
-// change time on POSIX; volume serial, file index, size and last write time on Windows. A file
-// written, cut or touched since has another stamp.
+// Which file an open file is, when it last changed and how many names it has: device and inode,
+// size, modification and change time and links on POSIX; volume serial, file index, size, last
+// write and change time and links on Windows, where a pending deletion counts as none. A file
+// written, cut, touched, renamed or deleted since has another stamp.
 struct FileStamp {
     std::uint64_t device = 0;
     std::uint64_t index = 0;
     std::int64_t size = 0;
     std::int64_t modified = 0;  // in the system's own units
-    std::int64_t changed = 0;
+    std::int64_t changed = 0;   // also by a rename
+    std::uint64_t links = 0;
     bool operator==(const FileStamp&) const = default;
 };
 

@@ -53,8 +53,10 @@ std::optional<FileStamp> StampOf(FileHandle file) {
     };
     return FileStamp{static_cast<std::uint64_t>(info.st_dev),
                      static_cast<std::uint64_t>(info.st_ino),
-                     static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
-                     nanoseconds(info.st_ctim)};
+                     static_cast<std::int64_t>(info.st_size),
+                     nanoseconds(info.st_mtim),
+                     nanoseconds(info.st_ctim),
+                     static_cast<std::uint64_t>(info.st_nlink)};
 }
 
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size) {

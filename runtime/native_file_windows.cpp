@@ -7,27 +7,13 @@
 
 #include "runtime/long_path_windows.h"
 #include "runtime/native_file.h"
+#include "runtime/wide_text_windows.h"
 
 namespace duplexa::native {
 namespace {
 
 HANDLE AsHandle(FileHandle file) {
     return reinterpret_cast<HANDLE>(file.value);
-}
-
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
-                                           static_cast<int>(utf8.size()), nullptr, 0);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
-                        wide.data(), length);
-    return wide;
 }
 
 }  // namespace
@@ -38,10 +24,13 @@ std::optional<FileHandle> OpenForReading(const std::string& path) {
     if (wide.empty() || wide.find(L'\0') != std::wstring::npos) {
         return std::nullopt;
     }
-    // Without FILE_FLAG_BACKUP_SEMANTICS a folder fails to open, as it should.
-    HANDLE handle = CreateFileW(ExtendedLengthPath(wide).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // Without FILE_FLAG_BACKUP_SEMANTICS a folder fails to open, as it should. Whatever another
+    // program may do to the file meanwhile is allowed, deleting or renaming it too (a download
+    // in progress, a log being rotated hold it open so): the stamp tells of it afterwards.
+    HANDLE handle =
+        CreateFileW(ExtendedLengthPath(wide).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
@@ -62,17 +51,23 @@ std::optional<std::int64_t> SizeOf(FileHandle file) {
 
 std::optional<FileStamp> StampOf(FileHandle file) {
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!GetFileInformationByHandle(AsHandle(file), &info)) {
+    FILE_BASIC_INFO times{};
+    FILE_STANDARD_INFO names{};
+    if (!GetFileInformationByHandle(AsHandle(file), &info) ||
+        !GetFileInformationByHandleEx(AsHandle(file), FileBasicInfo, &times, sizeof times) ||
+        !GetFileInformationByHandleEx(AsHandle(file), FileStandardInfo, &names, sizeof names)) {
         return std::nullopt;
     }
     const auto join = [](DWORD high, DWORD low) {
         return static_cast<std::uint64_t>(high) << 32 | low;
     };
-    const auto lastWrite =
-        join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
-    return FileStamp{info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow),
+    // A deleted file stays until its last handle closes; until then its deletion is pending.
+    return FileStamp{info.dwVolumeSerialNumber,
+                     join(info.nFileIndexHigh, info.nFileIndexLow),
                      static_cast<std::int64_t>(join(info.nFileSizeHigh, info.nFileSizeLow)),
-                     static_cast<std::int64_t>(lastWrite), 0};
+                     times.LastWriteTime.QuadPart,
+                     times.ChangeTime.QuadPart,
+                     names.DeletePending ? 0 : names.NumberOfLinks};
 }
 
 std::int64_t ReadAt(FileHandle file, std::int64_t offset, std::uint8_t* buffer, std::size_t size) {

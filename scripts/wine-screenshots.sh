@@ -7,4 +7,4 @@ out=${2:?usage: $0 BUILD_DIR OUTPUT_FOLDER}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 source "$(dirname "$0")/wine-session.sh" "$build"
-wine "$build/window/win32/duplexa-screenshots.exe" "$(winepath -w "$out")"
+wine "$build/tests/screenshots/duplexa-screenshots.exe" "$(winepath -w "$out")"

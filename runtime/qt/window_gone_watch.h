@@ -1,8 +1,8 @@
 #pragma once
 // Notices a window that the window system destroyed from outside the program, without asking
-// it to close first. On X11 any client may destroy any window (xdotool windowclose, xkill's
-// cousins); on Windows only the thread that made a window can destroy it, so nothing is
-// watched there. One implementation per platform, chosen at compile time.
+// it to close first: on X11 any client may destroy any window (xdotool windowclose, xkill's
+// cousins). On Windows only the thread that made a window can destroy it, and the Qt window is
+// not built there.
 
 #include <functional>
 #include <memory>

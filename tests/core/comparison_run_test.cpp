@@ -11,6 +11,7 @@
 
 #include "core/language.h"
 #include "core/text_catalogue.h"
+#include "support/process_probe.h"
 #include "support/recording_view.h"
 #include "support/scripted_pump.h"
 #include "support/temp_dir.h"
@@ -47,8 +48,7 @@ class ComparisonRunTest : public ::testing::Test {
         EXPECT_EQ(state.diffCount, 0);
         EXPECT_EQ(state.firstBlock.capacity(), 0u);
         EXPECT_EQ(state.secondBlock.capacity(), 0u);
-        EXPECT_FALSE(files.IsOpen(1));
-        EXPECT_FALSE(files.IsOpen(2));
+        EXPECT_EQ(test::OpenDescriptors(), descriptors) << "both files closed";
     }
     void ExpectRedStruckSign() {
         EXPECT_EQ(view.shapeColour[0], kRed);
@@ -66,6 +66,7 @@ class ComparisonRunTest : public ::testing::Test {
     test::RecordingView view;
     test::ScriptedPump pump;
     FileTable files;
+    const std::size_t descriptors = test::OpenDescriptors();
     // Blocks are shared between two threads here whatever the machine, so the helper's share
     // is tested everywhere.
     unsigned processors = 2;
@@ -179,10 +180,24 @@ TEST_F(ComparisonRunTest, StopAfterABlockStillComparesTheNextThenCancels) {
     ExpectFinalSteps();
 }
 
+TEST_F(ComparisonRunTest, StopAfterDifferingBlocksCancelsWithoutASign) {
+    auto second = PatternBytes(3 * kBlock);
+    second[10] ^= 1;
+    second[kBlock + 10] ^= 1;
+    Files(PatternBytes(3 * kBlock), second);
+    pump.At(1, [&] { Press(); });
+    Press();
+    EXPECT_EQ(view.ResultCaptions().back(), "Cancelled by user.");
+    ExpectNoShapeChange();  // neither the red sign nor the strike line
+    ExpectFinalSteps();
+}
+
 TEST_F(ComparisonRunTest, StopAfterTheLastBlockStillGivesTheVerdict) {
     Files(PatternBytes(2 * kBlock), PatternBytes(2 * kBlock));
     pump.At(2, [&] { Press(); });
     Press();
+    EXPECT_EQ(pump.turns, 2);
+    EXPECT_FALSE(state.keepRunning) << "Stop was pressed during the run";
     EXPECT_EQ(view.resultCaption, "They are exactly the same.");
     ExpectFinalSteps();
 }
@@ -310,7 +325,7 @@ TEST_F(ComparisonRunTest, NoFreeFileNumberIsAReadFailureNotACrash) {
     EXPECT_EQ(view.resultCaption, "File cannot be read.");
     EXPECT_EQ(view.boxForeColour[0], kRed);
     EXPECT_FALSE(state.isRunning);
-    EXPECT_TRUE(files.IsOpen(255)) << "the run closes only what it opened";
+    EXPECT_EQ(files.FreeFile(), 0) << "the run closes only what it opened";
 }
 
 TEST_F(ComparisonRunTest, LengthOf2GiBIsTooBigAndMarksEachBox) {

@@ -10,6 +10,7 @@
 
 #include "core/comparison_run.h"
 #include "core/language.h"
+#include "support/process_probe.h"
 #include "support/recording_view.h"
 #include "support/scripted_pump.h"
 #include "support/temp_dir.h"
@@ -71,6 +72,7 @@ TEST(NoMemory, ARunWithoutItsBuffersSaysSoAndEndsLikeAnyOther) {
         test::RecordingView view;
         test::ScriptedPump pump;
         FileTable files;
+        const std::size_t descriptors = test::OpenDescriptors();
         gFailIn = c.failing;
         ComparisonRun(state, view, pump, files, c.processors).comCompare_Click();
         EXPECT_EQ(gFailIn, 0) << "the allocation was made";
@@ -78,7 +80,7 @@ TEST(NoMemory, ARunWithoutItsBuffersSaysSoAndEndsLikeAnyOther) {
                   (std::vector<std::string>{"Working...", "Not enough memory."}));
         EXPECT_EQ(state.resultHu, "Nincs el\xC3\xA9g mem\xC3\xB3ria.");
         EXPECT_EQ(view.Count("sEqual"), 0);
-        EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2));
+        EXPECT_EQ(test::OpenDescriptors(), descriptors) << "both files closed";
         EXPECT_FALSE(state.isRunning);
         EXPECT_EQ(view.compareCaption, "Compare");
         EXPECT_TRUE(view.closeEnabled);

@@ -13,6 +13,7 @@
 #include "core/comparison_run.h"
 #include "core/language.h"
 #include "faulty_fs.h"
+#include "support/process_probe.h"
 #include "support/recording_view.h"
 #include "support/scripted_pump.h"
 #include "support/temp_dir.h"
@@ -146,11 +147,12 @@ TEST_F(FaultInjection, OneThreadAndTwoGiveTheSoundOutcome) {
             test::RecordingView view;
             test::ScriptedPump pump;
             FileTable files;
+            const std::size_t descriptors = test::OpenDescriptors();
             ComparisonRun(state, view, pump, files, processors).comCompare_Click();
             EXPECT_EQ(view.resultCaption, c.verdict);
             EXPECT_EQ(view.boxForeColour[faulty].has_value(), c.verdict == kUnreadable);
             EXPECT_FALSE(view.boxForeColour[1 - faulty].has_value());
-            EXPECT_FALSE(files.IsOpen(1) || files.IsOpen(2));
+            EXPECT_EQ(test::OpenDescriptors(), descriptors) << "both files closed";
             EXPECT_FALSE(state.isRunning);
         }
     }

@@ -25,8 +25,9 @@ cases=(
     "1|it imports a DLL Windows lacks|LC_ALL=C sed -i s/msimg32[.]dll/msimg99.dll/I program.exe"
     "1|it is no program|echo text >program.exe"
 )
-# 64-bit addresses exist for 64-bit programs only (PE32+).
-if x86_64-w64-mingw32-objdump -p "$program" | grep -q '(PE32+)$'; then
+# 64-bit addresses exist for 64-bit programs only: their optional header starts 0x20b (PE32+).
+pe=$(od -An -tu4 -j60 -N4 "$program")
+if [[ $(od -An -tx2 -j $((pe + 24)) -N2 "$program" | tr -d ' ') == 020b ]]; then
     cases+=("1|64-bit addresses are off|clear_bits $dll_characteristics 0x20")
 fi
 

@@ -29,9 +29,16 @@ TEST(LocalFileUri, OnlyFilesOfThisMachineBecomeDecodedPaths) {
         {"file:///tmp/x%00one", ""},    // an encoded NUL would cut the name short
         {"file:///tmp/x\0one"s, ""},    // and so would a raw one
         {"file:///tmp/a?b=1", ""},      // a query is no part of a file
+        {"file:///tmp/a#b", ""},        // nor a fragment, which is not cut off by guess
+        {"file:///tmp/a%23b", "/tmp/a#b"},
+        {"file:///tmp/%c3%a1%2c", "/tmp/\xC3\xA1,"},  // lower-case escapes as upper-case
+        {"file:///tmp/a%2fb", ""},  // an escaped slash is no separator, and no name holds one
+        {"file:/tmp/x", "/tmp/x"},  // no host part at all
+        {"file:tmp/x", ""},
         {"file://", ""},
 #ifdef _WIN32
         {"file:///C:/Users/ana/a%20b.txt", "C:\\Users\\ana\\a b.txt"},
+        {"file:/C:/x", "C:\\x"},
 #endif
     };
     for (const auto& c : cases) {

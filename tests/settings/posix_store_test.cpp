@@ -23,7 +23,9 @@
 
 #include "settings/registry_codes.h"
 #include "settings/registry_common.h"
+#include "settings/registry_layer.h"
 #include "store_fixture.h"
+#include "support/process_probe.h"
 
 namespace duplexa::modRegistryCommon {
 namespace {
@@ -47,11 +49,6 @@ std::set<std::string> Entries(const fs::path& folder) {
         entries.insert(it->path().lexically_relative(folder).string());
     }
     return entries;
-}
-
-std::size_t OpenDescriptors() {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator("/dev/fd"), fs::directory_iterator()));
 }
 
 // Runs body in a child process as an ordinary user and gives its exit status. Under root the
@@ -113,6 +110,10 @@ TEST_F(PosixStore, UsesHomeConfigWhenXdgConfigHomeIsUnsetOrRelative) {
     ::unsetenv("XDG_CONFIG_HOME");
     ASSERT_TRUE(SaveLanguage(0));
     EXPECT_EQ(ReadFile(home / ".config" / "Veltrimo" / "Language"), (Bytes{0x00, 0x00}));
+    // Folders made on the way are the user's alone, as the XDG base directories ask.
+    for (const fs::path& made : {home, home / ".config"}) {
+        EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
+    }
 
     ::setenv("XDG_CONFIG_HOME", "relative-config", 1);
     ASSERT_TRUE(SaveLanguage(1));
@@ -293,7 +294,7 @@ TEST_F(PosixStore, ConcurrentWritersNeverLeaveATornOrPartialValue) {
 
 TEST_F(PosixStore, EveryCallClosesWhatItOpened) {
     fs::create_directories(Veltrimo() / "Folder");
-    const std::size_t before = OpenDescriptors();
+    const std::size_t before = test::OpenDescriptors();
     for (int i = 0; i < 100; ++i) {
         std::int32_t value = 0;
         SaveLanguage(i);
@@ -304,7 +305,19 @@ TEST_F(PosixStore, EveryCallClosesWhatItOpened) {
         RegWriteWord(kHkeyCurrentUser, Maker(), "Folder", 1);
         RegWriteWord(kHkeyCurrentUser, Maker(), ".refused", 1);
     }
-    EXPECT_EQ(OpenDescriptors(), before);
+    EXPECT_EQ(test::OpenDescriptors(), before);
+}
+
+TEST_F(PosixStore, AKeyMovedOntoAnOpenOneClosesTheOldOne) {
+    ASSERT_TRUE(SaveLanguage(1));
+    const std::size_t before = test::OpenDescriptors();
+    registry::Key kept;
+    registry::Key moved;
+    ASSERT_EQ(registry::OpenForQuery(registry::kCurrentUser, Maker(), kept), 0);
+    ASSERT_EQ(registry::OpenForQuery(registry::kCurrentUser, Maker(), moved), 0);
+    kept = std::move(moved);
+    EXPECT_EQ(test::OpenDescriptors(), before + 1);
+    EXPECT_TRUE(kept.IsOpen() && !moved.IsOpen());
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ class RecordingView final : public RunView, public DropView {
     std::string resultDetail;
     std::optional<DiffCells> map;
     std::string compareCaption = "Compare";
-    bool compareEnabled = false;
+    bool compareEnabled = true;  // as it is when pressed to start a run
     bool closeEnabled = true;
     bool strikeVisible = false;
     std::array<bool, 2> shapeVisible{};

@@ -4,6 +4,7 @@
 
 #include "core/language.h"
 #include "core/show_result.h"
+#include "core/text_catalogue.h"
 #include "window/logic/frm_main_logic.h"
 
 namespace duplexa {
@@ -62,21 +63,28 @@ void frmMainLogic::Control_MouseMove(Control id) {
     }
 }
 
-std::string frmMainLogic::ChooserFolder(int box) const {
+std::optional<FileChooser> frmMainLogic::ChooserFor(int box) const {
+    if (state_.isRunning) {
+        return std::nullopt;
+    }
+    const TextPair& title = box == 0 ? TXT_CHOOSE_FIRST : TXT_CHOOSE_SECOND;
+    FileChooser chooser{
+        PickText(title.hu, title.en), PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en), {}};
     for (const int from : {1 - box, box}) {
         const std::string& path = state_.filePaths[static_cast<std::size_t>(from)];
         if (!path.empty()) {
             const std::filesystem::path folder =
                 std::filesystem::path(std::u8string(path.begin(), path.end())).parent_path();
             const std::u8string text = folder.u8string();
-            return std::string(text.begin(), text.end());
+            chooser.folder.assign(text.begin(), text.end());
+            break;
         }
     }
-    return {};
+    return chooser;
 }
 
 bool frmMainLogic::lblFile_FilesGiven(int box, const std::vector<std::string>& paths) {
-    if (!TakesFiles() || paths.empty() || paths.front().empty()) {
+    if (state_.isRunning || paths.empty() || paths.front().empty()) {
         return false;
     }
     fileDrop_.lblFile_OLEDragDrop(static_cast<std::int16_t>(box), paths);

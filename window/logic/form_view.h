@@ -31,6 +31,20 @@ inline constexpr std::int32_t kTwipsPerPixel = 15;
 
 class FormView : public virtual RunView, public virtual DropView {
   public:
+    // What the run and the drop ask, put in terms of the controls once for every front end.
+    void SetResultCaption(const std::string& text) final { SetCaption(Control::lblResult, text); }
+    void SetShapeBackColour(Shape shape, OleColour colour) final {
+        SetBackColour(ControlOf(shape), colour);
+    }
+    void SetShapeVisible(Shape shape, bool visible) final { SetVisible(ControlOf(shape), visible); }
+    void SetStrikeLineVisible(bool visible) final { SetVisible(Control::strikeLine, visible); }
+    void SetBoxForeColour(int box, OleColour colour) final { SetForeColour(lblFile(box), colour); }
+    void SetCompareCaption(const std::string& caption) final {
+        SetCaption(Control::comCompare, caption);
+    }
+    void SetBoxText(int box, const std::string& text) final { SetCaption(lblFile(box), text); }
+    void SetBoxBackColour(int box, OleColour colour) final { SetBackColour(lblFile(box), colour); }
+
     // Places and sizes in pixels of the control's container, as the controls hold them.
     virtual float Left(Control control) const = 0;
     virtual float Top(Control control) const = 0;

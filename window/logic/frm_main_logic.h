@@ -18,6 +18,14 @@
 
 namespace duplexa {
 
+// What a box's file chooser shows, in the language in force: its title, the name of its one
+// filter (every file), and the folder it opens in (empty: the chooser's own choice).
+struct FileChooser {
+    std::string title;
+    std::string allFiles;
+    std::string folder;
+};
+
 class frmMainLogic {
   public:
     // makerKey is the settings key everything is stored below; tests give one of their own.
@@ -55,14 +63,13 @@ class frmMainLogic {
 
     // Files for a box from a drop, the file chooser or a paste: none is taken during a run,
     // nor a list without a file (false, nothing changes).
-    bool TakesFiles() const { return !state_.isRunning; }
     bool lblFile_FilesGiven(int box, const std::vector<std::string>& paths);
     // The same from the keyboard (the chooser or a paste), where no drag showed where the file
     // went: a reader hears the name the box now shows.
     bool lblFile_FilesFromKeyboard(int box, const std::vector<std::string>& paths);
-    // Where the file chooser of a box opens: the folder of the other box's file, else of its
-    // own, else nowhere in particular (empty).
-    std::string ChooserFolder(int box) const;
+    // The file chooser of a box, opened in the folder of the other box's file, else of its own;
+    // none during a run, when the window beeps instead.
+    std::optional<FileChooser> ChooserFor(int box) const;
 
     // What Copy on the result line puts on the clipboard: the line and, after a run that found
     // differences, where they are, one per line. Empty when the line is.

@@ -11,7 +11,6 @@
 #include <QUrl>
 
 #include "core/language.h"
-#include "core/text_catalogue.h"
 #include "intake/copied_files.h"
 #include "runtime/qt/local_file_path.h"
 #include "window/logic/frm_main_logic.h"
@@ -71,22 +70,20 @@ bool BoxInput::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BoxInput::OpenChooser() {
-    if (!handlers_.TakesFiles()) {
+    const std::optional<FileChooser> facts = handlers_.ChooserFor(index_);
+    if (!facts) {
         QApplication::beep();
         return;
     }
     FollowQtTranslation(currentLanguage == 0);
     // Qt's own chooser rather than the desktop's: it speaks the window's language.
-    const TextPair& title = index_ == 0 ? TXT_CHOOSE_FIRST : TXT_CHOOSE_SECOND;
-    auto* chooser =
-        new QFileDialog(box_.window(), QString::fromStdString(PickText(title.hu, title.en)));
+    auto* chooser = new QFileDialog(box_.window(), QString::fromStdString(facts->title));
     chooser->setObjectName(QStringLiteral("chooser"));
     chooser->setOption(QFileDialog::DontUseNativeDialog);
     chooser->setFileMode(QFileDialog::ExistingFile);
-    chooser->setNameFilter(QStringLiteral("%1 (*)").arg(
-        QString::fromStdString(PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en))));
-    if (const std::string folder = handlers_.ChooserFolder(index_); !folder.empty()) {
-        chooser->setDirectory(QString::fromStdString(folder));
+    chooser->setNameFilter(QStringLiteral("%1 (*)").arg(QString::fromStdString(facts->allFiles)));
+    if (!facts->folder.empty()) {
+        chooser->setDirectory(QString::fromStdString(facts->folder));
     }
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &QFileDialog::fileSelected, this,

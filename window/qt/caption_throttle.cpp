@@ -1,17 +1,28 @@
 #include "window/qt/caption_throttle.h"
 
+#include <chrono>
+
 #include "window/qt/label.h"
 
 namespace duplexa {
 
-CaptionThrottle::CaptionThrottle(Label& label) : label_(label) {
+CaptionThrottle::CaptionThrottle(Label& label)
+    : CaptionThrottle(label, [] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(
+                     std::chrono::steady_clock::now().time_since_epoch())
+              .count();
+      }) {}
+
+CaptionThrottle::CaptionThrottle(Label& label, std::function<std::int64_t()> milliseconds)
+    : label_(label), milliseconds_(std::move(milliseconds)) {
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(kIntervalMs);
     connect(&flushTimer_, &QTimer::timeout, this, &CaptionThrottle::Flush);
 }
 
 void CaptionThrottle::Show(std::string_view caption, bool throttled) {
-    if (!throttled || !sinceShown_.isValid() || sinceShown_.elapsed() >= kIntervalMs) {
+    const std::int64_t since = shownAt_ ? milliseconds_() - *shownAt_ : kIntervalMs;
+    if (!throttled || since >= kIntervalMs) {
         Apply(caption);
         return;
     }
@@ -21,7 +32,7 @@ void CaptionThrottle::Show(std::string_view caption, bool throttled) {
         held_.emplace(caption);
     }
     if (!flushTimer_.isActive()) {
-        flushTimer_.start(kIntervalMs - static_cast<int>(sinceShown_.elapsed()));
+        flushTimer_.start(kIntervalMs - static_cast<int>(since));
     }
 }
 
@@ -37,7 +48,7 @@ void CaptionThrottle::Apply(std::string_view caption) {
     flushTimer_.stop();
     const QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     label_.SetCaption(text);
-    sinceShown_.start();
+    shownAt_ = milliseconds_();
     emit shown(text);
 }
 

@@ -8,13 +8,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <optional>
 #include <stdexcept>
 #include <utility>
 
 #include "core/show_result.h"
 #include "runtime/file_table.h"
-#include "runtime/window_rect.h"
 #include "window/qt/accessibility.h"
 #include "window/qt/box_input.h"
 #include "window/qt/caption_throttle.h"
@@ -171,10 +169,6 @@ DropBox& frmMain::Box(int box) const {
     return control<DropBox>(lblFile(box));
 }
 
-OleColour frmMain::backColour() const {
-    return kFormBackColour;
-}
-
 void frmMain::FlushResultCaption() {
     resultCaption_->Flush();
 }
@@ -208,23 +202,6 @@ void frmMain::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), ToQColor(kFormBackColour));
 }
 
-void frmMain::SetResultCaption(const std::string& text) {
-    // During a run the line changes after every block; a person sees a few dozen a second.
-    resultCaption_->Show(text, state_.isRunning);
-}
-
-void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
-    control<ShapeWidget>(ControlOf(shape)).SetColour(colour);
-}
-
-void frmMain::SetShapeVisible(Shape shape, bool visible) {
-    SetVisible(ControlOf(shape), visible);
-}
-
-void frmMain::SetStrikeLineVisible(bool visible) {
-    SetVisible(Control::strikeLine, visible);
-}
-
 void frmMain::SetCompareEnabled(bool enabled) {
     QWidget& compare = control(Control::comCompare);
     if (!enabled && compare.hasFocus()) {
@@ -239,24 +216,8 @@ void frmMain::SetDropMode(int box, DropMode mode) {
     Box(box).SetDropMode(mode);
 }
 
-void frmMain::SetBoxForeColour(int box, OleColour colour) {
-    SetForeColour(lblFile(box), colour);
-}
-
-void frmMain::SetCompareCaption(const std::string& caption) {
-    SetCaption(Control::comCompare, caption);
-}
-
 void frmMain::SetCloseEnabled(bool enabled) {
     control(Control::ComClose).setEnabled(enabled);
-}
-
-void frmMain::SetBoxText(int box, const std::string& text) {
-    SetCaption(lblFile(box), text);
-}
-
-void frmMain::SetBoxBackColour(int box, OleColour colour) {
-    SetBackColour(lblFile(box), colour);
 }
 
 void frmMain::SetDifferenceMap(const DiffCells* cells) {
@@ -312,7 +273,8 @@ void frmMain::SetHeight(Control control, float height) {
 
 void frmMain::SetCaption(Control control, const std::string& caption) {
     if (control == Control::lblResult) {
-        SetResultCaption(caption);  // held back during a run
+        // During a run the line changes after every block; a person sees a few dozen a second.
+        resultCaption_->Show(caption, state_.isRunning);
         return;
     }
     const QString text = FromUtf8(caption);
@@ -362,6 +324,8 @@ void frmMain::SetBackColour(Control control, OleColour colour) {
     QObject* target = controls_[control];
     if (auto* frame = qobject_cast<FrameWidget*>(target)) {
         frame->SetBackColour(colour);
+    } else if (auto* shape = qobject_cast<ShapeWidget*>(target)) {
+        shape->SetColour(colour);
     } else if (auto* box = qobject_cast<DropBox*>(target)) {
         box->SetBackColour(colour);
     } else {
@@ -407,19 +371,16 @@ void frmMain::SetWindowCaption(const std::string& caption) {
 }
 
 OleColour frmMain::BackColour() const {
-    return backColour();
+    return kFormBackColour;
 }
 
 float frmMain::ScaleWidth() const {
     return static_cast<float>(width());
 }
 
+// The toolkit's frame and the pointer position share one coordinate space.
 TwipsRect frmMain::OuterRectTwips() const {
-    // Where the system's pixels differ from the toolkit's (display scaling on Windows), its
-    // own rectangle matches the pointer position.
-    const std::optional<ScreenRect> native = NativeOuterRect(WindowHandle());
-    const QRect outer =
-        native ? QRect(native->left, native->top, native->width, native->height) : frameGeometry();
+    const QRect outer = frameGeometry();
     const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
     return {twips(outer.x()), twips(outer.y()), twips(outer.width()), twips(outer.height())};
 }

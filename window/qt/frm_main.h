@@ -46,31 +46,19 @@ class frmMain final : public QWidget, public FormView {
     void comCompare_Click();
 
     WindowState& state() { return state_; }
-    // The layout, language, hover and start-up handlers, for tests that drive them directly
-    // (a timer tick on demand).
-    frmMainLogic& logic() { return logic_; }
     // A control by its id, as the class its kind makes it.
     template <typename T = QWidget>
     T& control(Control id) const {
         return ControlAs<T>(controls_, id);
     }
     DropBox& Box(int box) const;
-    OleColour backColour() const;
     // Puts a result caption that a run held back (to spare repaints) on the line now.
     void FlushResultCaption();
 
-    // What the run and the drop do to the window.
-    void SetResultCaption(const std::string& text) override;
-    void SetShapeBackColour(Shape shape, OleColour colour) override;
-    void SetShapeVisible(Shape shape, bool visible) override;
-    void SetStrikeLineVisible(bool visible) override;
+    // What the run and the drop do to the window beyond captions, colours and visibility.
     void SetCompareEnabled(bool enabled) override;
     void SetDropMode(int box, DropMode mode) override;
-    void SetBoxForeColour(int box, OleColour colour) override;
-    void SetCompareCaption(const std::string& caption) override;
     void SetCloseEnabled(bool enabled) override;
-    void SetBoxText(int box, const std::string& text) override;
-    void SetBoxBackColour(int box, OleColour colour) override;
     void SetDifferenceMap(const DiffCells* cells) override;
     void SetResultDetail(const std::string& text) override;
 

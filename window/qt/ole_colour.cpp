@@ -31,13 +31,6 @@ constexpr SystemRole kSystemRoles[] = {
 
 }  // namespace
 
-QColor FromBgr(OleColour colour) {
-    const int red = static_cast<int>(colour & 0xFF);
-    const int green = static_cast<int>((colour >> 8) & 0xFF);
-    const int blue = static_cast<int>((colour >> 16) & 0xFF);
-    return QColor(red, green, blue);
-}
-
 ColourScheme SchemeOf(const QPalette& palette) {
     ColourScheme scheme;
     const QColor fallback = palette.color(QPalette::Active, QPalette::Window);

@@ -10,9 +10,6 @@
 
 namespace duplexa {
 
-// A plain 0x00BBGGRR colour; the top byte is ignored.
-QColor FromBgr(OleColour colour);
-
 // The palette's colours by system colour index; high contrast when the palette looks so, since
 // Qt has no flag for it.
 ColourScheme SchemeOf(const QPalette& palette);

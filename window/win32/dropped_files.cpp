@@ -4,7 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include "window/win32/wide_text.h"
+#include "runtime/wide_text_windows.h"
 
 namespace duplexa::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "window/win32/wide_text.h"
+#include "runtime/wide_text_windows.h"
 
 namespace duplexa::win32 {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "runtime/wide_text_windows.h"
 #include "window/design/frm_main_design.h"
 #include "window/win32/gdi_colour.h"
-#include "window/win32/wide_text.h"
 
 namespace duplexa::win32 {
 namespace {

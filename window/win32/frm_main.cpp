@@ -8,16 +8,14 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/language.h"
-#include "core/text_catalogue.h"
 #include "runtime/file_table.h"
+#include "runtime/wide_text_windows.h"
 #include "window/design/frm_main_design.h"
 #include "window/logic/accessible_facts.h"
 #include "window/win32/dropped_files.h"
 #include "window/win32/form_painter.h"
 #include "window/win32/gdi_colour.h"
 #include "window/win32/result_line.h"
-#include "window/win32/wide_text.h"
 
 namespace duplexa::win32 {
 namespace {
@@ -461,15 +459,12 @@ void frmMain::ChooserAsked(HWND box) {
     if (!id || BoxOf(*id) < 0) {
         return;
     }
-    const int index = BoxOf(*id);
-    if (!logic_.TakesFiles()) {
+    const std::optional<FileChooser> chooser = logic_.ChooserFor(BoxOf(*id));
+    if (!chooser) {
         MessageBeep(MB_OK);
         return;
     }
-    const TextPair& title = index == 0 ? TXT_CHOOSE_FIRST : TXT_CHOOSE_SECOND;
-    if (const auto path =
-            AskForFile(window_, PickText(title.hu, title.en), logic_.ChooserFolder(index),
-                       PickText(TXT_ALL_FILES.hu, TXT_ALL_FILES.en))) {
+    if (const auto path = AskForFile(window_, chooser->title, chooser->folder, chooser->allFiles)) {
         FilesFromKeyboard(box, {*path});
     }
 }
@@ -588,22 +583,6 @@ void frmMain::RefreshBoxBrush(int index) {
 
 // What the run and the drop do to the window.
 
-void frmMain::SetResultCaption(const std::string& text) {
-    SetCaption(Control::lblResult, text);
-}
-
-void frmMain::SetShapeBackColour(Shape shape, OleColour colour) {
-    SetBackColour(ControlOf(shape), colour);
-}
-
-void frmMain::SetShapeVisible(Shape shape, bool visible) {
-    SetVisible(ControlOf(shape), visible);
-}
-
-void frmMain::SetStrikeLineVisible(bool visible) {
-    SetVisible(Control::strikeLine, visible);
-}
-
 void frmMain::SetCompareEnabled(bool enabled) {
     FormControl& button = controls_.at(Control::comCompare);
     if (!enabled && GetFocus() == button.window) {
@@ -643,26 +622,10 @@ void frmMain::SetDropMode(int box, DropMode mode) {
     DragAcceptFiles(ControlWindow(lblFile(box)), mode == DropMode::Manual);
 }
 
-void frmMain::SetBoxForeColour(int box, OleColour colour) {
-    SetForeColour(lblFile(box), colour);
-}
-
-void frmMain::SetCompareCaption(const std::string& caption) {
-    SetCaption(Control::comCompare, caption);
-}
-
 void frmMain::SetCloseEnabled(bool enabled) {
     FormControl& button = controls_.at(Control::ComClose);
     button.enabled = enabled;
     EnableWindow(button.window, enabled);
-}
-
-void frmMain::SetBoxText(int box, const std::string& text) {
-    SetCaption(lblFile(box), text);
-}
-
-void frmMain::SetBoxBackColour(int box, OleColour colour) {
-    SetBackColour(lblFile(box), colour);
 }
 
 // What the layout, language, hover and start-up handlers do to the window.

@@ -35,9 +35,6 @@ class frmMain final : public FormView, private DropBoxOwner {
 
     HWND Handle() const { return window_; }
     WindowState& state() { return state_; }
-    frmMainLogic& logic() { return logic_; }
-    const FormControls& controls() const { return controls_; }
-    const Scale& scale() const { return scale_; }
     // The real window of a box, button or opaque label; its child-window ID stands for its id.
     HWND ControlWindow(Control id) const { return controls_.at(id).window; }
     bool Unloaded() const { return logic_.Unloaded(); }
@@ -50,20 +47,12 @@ class frmMain final : public FormView, private DropBoxOwner {
     // The map of differences over a box.
     void PaintOver(HWND box, HDC dc) override;
 
-    // What the run and the drop do to the window.
-    void SetResultCaption(const std::string& text) override;
-    void SetShapeBackColour(Shape shape, OleColour colour) override;
-    void SetShapeVisible(Shape shape, bool visible) override;
-    void SetStrikeLineVisible(bool visible) override;
+    // What the run and the drop do to the window beyond captions, colours and visibility.
     void SetCompareEnabled(bool enabled) override;
     void SetDifferenceMap(const DiffCells* cells) override;
     void SetResultDetail(const std::string& text) override;
     void SetDropMode(int box, DropMode mode) override;
-    void SetBoxForeColour(int box, OleColour colour) override;
-    void SetCompareCaption(const std::string& caption) override;
     void SetCloseEnabled(bool enabled) override;
-    void SetBoxText(int box, const std::string& text) override;
-    void SetBoxBackColour(int box, OleColour colour) override;
 
     // What the layout, language, hover and start-up handlers do to the window.
     float Left(Control control) const override;

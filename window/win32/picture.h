@@ -19,7 +19,6 @@ class Picture {
     Picture& operator=(Picture&& other) noexcept;
     ~Picture();
 
-    bool Loaded() const { return bitmap_ != nullptr; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     // Blends the picture onto dc at (x, y), scaled to width × height.

@@ -9,7 +9,7 @@
 #include <memory>
 #include <utility>
 
-#include "window/win32/wide_text.h"
+#include "runtime/wide_text_windows.h"
 
 namespace duplexa::win32 {
 namespace {

@@ -20,10 +20,15 @@ TEST(LocalFilePath, DragAndPasteAgreeOnEveryAddress) {
         std::string uri;
         std::string path;  // empty: no local file
     } cases[] = {
-        {"file:///tmp/tr%20", "/tmp/tr "},    {"file:///tmp/%20lead", "/tmp/ lead"},
-        {"file://localhost/tmp/x", "/tmp/x"}, {"file:///tmp/%FF%E9.bin", "/tmp/\xFF\xE9.bin"},
-        {"file://otherhost/tmp/x", ""},       {"file:///tmp/x%00one", ""},
+        {"file:///tmp/tr%20", "/tmp/tr "},
+        {"file:///tmp/%20lead", "/tmp/ lead"},
+        {"file://localhost/tmp/x", "/tmp/x"},
+        {"file:///tmp/%FF%E9.bin", "/tmp/\xFF\xE9.bin"},
+        {"file://otherhost/tmp/x", ""},
+        {"file:///tmp/x%00one", ""},
         {"file:///tmp/x\0one"s, ""},
+        {"file:/tmp/x", "/tmp/x"},
+        {"file:///tmp/a%2Fb", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.uri));

@@ -93,22 +93,6 @@ void FakeForm::EndProgram() {
     Log("End");
 }
 
-void FakeForm::SetShapeBackColour(Shape shape, OleColour colour) {
-    shapeColour[shape] = colour;
-    Log(std::string(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2") +
-        ".BackColor=" + std::to_string(colour));
-}
-
-void FakeForm::SetShapeVisible(Shape shape, bool visible) {
-    shapeVisible[shape] = visible;
-    Log(std::string(shape == Shape::sEqual1 ? "sEqual1" : "sEqual2") + ".Visible=" + Bool(visible));
-}
-
-void FakeForm::SetStrikeLineVisible(bool visible) {
-    strikeVisible = visible;
-    Log("strikeLine.Visible=" + Bool(visible));
-}
-
 void FakeForm::SetCompareEnabled(bool enabled) {
     compareEnabled = enabled;
     Log("comCompare.Enabled=" + Bool(enabled));

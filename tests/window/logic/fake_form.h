@@ -60,30 +60,14 @@ class FakeForm final : public FormView {
     void Unload() override;
     void EndProgram() override;
 
-    // RunView and DropView, on the same controls.
-    void SetResultCaption(const std::string& text) override {
-        SetCaption(Control::lblResult, text);
-    }
-    void SetShapeBackColour(Shape shape, OleColour colour) override;
-    void SetShapeVisible(Shape shape, bool visible) override;
-    void SetStrikeLineVisible(bool visible) override;
+    // What the run and the drop do beyond captions, colours and visibility.
     void SetCompareEnabled(bool enabled) override;
     void SetDropMode(int box, DropMode mode) override;
-    void SetBoxForeColour(int box, OleColour colour) override {
-        SetForeColour(lblFile(box), colour);
-    }
-    void SetCompareCaption(const std::string& caption) override {
-        SetCaption(Control::comCompare, caption);
-    }
     void SetCloseEnabled(bool enabled) override;
     void SetDifferenceMap(const DiffCells* cells) override {
         map = cells != nullptr ? std::optional(*cells) : std::nullopt;
     }
     void SetResultDetail(const std::string& text) override { resultDetail = text; }
-    void SetBoxText(int box, const std::string& text) override { SetCaption(lblFile(box), text); }
-    void SetBoxBackColour(int box, OleColour colour) override {
-        SetBackColour(lblFile(box), colour);
-    }
 
     const FakeControl& operator[](Control c) const { return controls.at(c); }
     // The logged operations that start with prefix, in order.
@@ -109,9 +93,6 @@ class FakeForm final : public FormView {
     bool ended = false;
     bool compareEnabled = false;
     bool closeEnabled = true;
-    bool strikeVisible = false;
-    std::map<Shape, bool> shapeVisible{{Shape::sEqual1, false}, {Shape::sEqual2, false}};
-    std::map<Shape, OleColour> shapeColour;
     std::map<int, DropMode> dropMode{{0, DropMode::Manual}, {1, DropMode::Manual}};
     std::optional<DiffCells> map;
     std::string resultDetail;

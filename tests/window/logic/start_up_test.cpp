@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/language.h"
+#include "duplexa_version.h"
 #include "logic_fixture.h"
 #include "settings/registry_common.h"
 
@@ -44,13 +45,13 @@ TEST_F(StartUp, AFirstStartOpensStackedAndInEnglishWithTheCornerOnTheRight) {
     EXPECT_TRUE(state.promptShown[0] && state.promptShown[1]);
     EXPECT_FALSE(state.isRunning);
 
-    EXPECT_EQ(form[Control::lblVersion].caption, "v1.3.0");
+    EXPECT_EQ(form[Control::lblVersion].caption, "v" DUPLEXA_VERSION_TEXT);
     // Inner width 473: the flags at 448 and 424, the 105-wide link at 364, the version label
-    // (35 wide in the fake) at 434.
+    // (as wide as the fake makes it) 4 from the edge.
     EXPECT_EQ(form[Control::imgLangHUN].left, 448);
     EXPECT_EQ(form[Control::imgLangENG].left, 424);
     EXPECT_EQ(form[Control::lblHomepage].left, 364);
-    EXPECT_EQ(form[Control::lblVersion].left, 434);
+    EXPECT_EQ(form[Control::lblVersion].left + form[Control::lblVersion].width, 473 - 4);
     for (const auto& [flag, highlight] : {std::pair{Control::imgLangENG, Control::imgLangENG_hl},
                                           std::pair{Control::imgLangHUN, Control::imgLangHUN_hl}}) {
         EXPECT_EQ(form[highlight].left, form[flag].left);
@@ -118,6 +119,24 @@ TEST_F(StartUp, CloseUnloadsOnceStoringTheLayoutThenEndsAndTheNextStartKeepsIt) 
     const auto window = NextStart();
     window->logic.Form_Load();
     EXPECT_EQ(window->state.layoutMode, 1);
+}
+
+// The run is told to stop; once Compare's handler has returned with the run over, the window
+// closes, once, and only then is the layout stored.
+TEST_F(StartUp, ACloseDuringARunWaitsForItsEndThenUnloadsOnce) {
+    logic.Form_Load();
+    logic.cmdOrder1_Click();
+    state.isRunning = state.keepRunning = true;
+    EXPECT_FALSE(logic.Form_QueryUnload());
+    EXPECT_FALSE(state.keepRunning);
+    logic.AfterCompare();  // a Stop press handled inside the run
+    EXPECT_EQ(form.unloads, 0);
+    EXPECT_EQ(StoredLayout(), std::nullopt);
+    state.isRunning = false;
+    logic.AfterCompare();
+    logic.AfterCompare();
+    EXPECT_EQ(form.unloads, 1);
+    EXPECT_EQ(StoredLayout(), (Bytes{0x01, 0x00}));
 }
 
 TEST_F(StartUp, AnUnloadOfItsOwnStoresTheLayoutToo) {

@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "core/language.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
 #include "window/qt/caption_button.h"
@@ -22,7 +23,6 @@
 #include "window/qt/frm_main.h"
 #include "window/qt/label.h"
 #include "window/qt/result_announcer.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "core/language.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
 #include "window/qt/drop_box.h"
@@ -92,7 +93,7 @@ TEST_F(BoxInputTest, TheChooserOpensBesideTheFileOfTheOtherBox) {
     std::filesystem::create_directory(dir.path() / "photos");
     const std::string sub = dir.Write("photos/a.jpg", "abc");
     const QString folder = QString::fromStdString((dir.path() / "photos").string());
-    form->logic().lblFile_FilesGiven(0, {sub});
+    DropFiles(Box(0), {QString::fromStdString(sub)});
     for (const int box : {1, 0}) {
         QTest::keyClick(&Box(box), Qt::Key_Return);
         ASSERT_NE(Chooser(), nullptr);
@@ -106,7 +107,7 @@ TEST_F(BoxInputTest, TheChooserSpeaksTheWindowsLanguage) {
     QTest::keyClick(&Box(0), Qt::Key_Return);
     const QString english = ChooserButton(QDialogButtonBox::Cancel)->text();
     CloseChooser();
-    form->logic().imgLangHUN_hl_Click();
+    QTest::keyClick(&form->control(imgLangHUN), Qt::Key_Space);  // the flag, from the keyboard
     QTest::keyClick(&Box(0), Qt::Key_Return);
     EXPECT_EQ(Chooser()->windowTitle(), QStringLiteral("Az első fájl kiválasztása"));
     EXPECT_EQ(Chooser()->nameFilters(), QStringList{"Minden fájl (*)"});

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "support/qt/synthetic_drop.h"
 #include "support/temp_dir.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {

@@ -17,6 +17,7 @@
 #include "core/language.h"
 #include "program_loop.h"
 #include "settings/registry_common.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/settings_sandbox.h"
 #include "support/temp_dir.h"
 #include "window/design/maker.h"
@@ -27,7 +28,6 @@
 #include "window/qt/frm_main.h"
 #include "window/qt/image_box.h"
 #include "window/qt/label.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {
@@ -193,7 +193,7 @@ TEST_F(FrmMainHandlersTest, TheLayoutButtonsFollowTheLayoutLabelAsItSizesItself)
 TEST_F(FrmMainHandlersTest, TheHungarianCompareCaptionBreaksAtItsSpace) {
     Start();
     EXPECT_EQ(CaptionLines(form->control<QPushButton>(comCompare)), 1);
-    form->logic().ApplyLanguage(0);
+    QTest::keyClick(&form->control(imgLangHUN), Qt::Key_Space);
     ASSERT_EQ(form->control<QPushButton>(comCompare).text(), QStringLiteral("Össze- hasonlítás"));
     EXPECT_EQ(CaptionLines(form->control<QPushButton>(comCompare)), 2);
     // Each half fits the button on its own, so the break is at the space and nowhere else.
@@ -293,7 +293,8 @@ TEST_F(FrmMainHandlersTest, TheTimerClearsAHighlightOnceThePointerReachesTheRigh
     const auto tickAt = [this](int x, int y) {
         pointer->x = x;
         pointer->y = y;
-        form->logic().tmrLang_Timer();
+        QTimerEvent tick(form->control<QTimer>(tmrLang).timerId());
+        QCoreApplication::sendEvent(&form->control<QTimer>(tmrLang), &tick);
         return form->state().hoverTarget != 0;
     };
     EXPECT_TRUE(tickAt(frame.x(), frame.y()));

@@ -21,6 +21,7 @@
 
 #include "program_loop.h"
 #include "runtime/file_table.h"
+#include "support/qt/synthetic_drop.h"
 #include "support/temp_dir.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/drop_box.h"
@@ -28,7 +29,6 @@
 #include "window/qt/label.h"
 #include "window/qt/line_widget.h"
 #include "window/qt/shape_widget.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace duplexa {
 namespace {
@@ -72,9 +72,14 @@ class FrmMainRunTest : public testing::Test {
     void CompareWith(const std::function<void()>& duringRun) {
         QTimer firstTurn;
         firstTurn.setSingleShot(true);
-        QObject::connect(&firstTurn, &QTimer::timeout, duringRun);
+        bool ran = false;
+        QObject::connect(&firstTurn, &QTimer::timeout, [&] {
+            ran = true;
+            duringRun();
+        });
         firstTurn.start(0);
         form.control<QPushButton>(comCompare).click();
+        EXPECT_TRUE(ran) << "the run turned the event loop";
     }
 
     void ExpectIdleAfterRun() {

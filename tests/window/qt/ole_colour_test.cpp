@@ -7,15 +7,14 @@
 namespace duplexa {
 namespace {
 
-TEST(OleColourTest, StoredColoursAreBlueGreenRed) {
-    EXPECT_EQ(FromBgr(0xE65C00), QColor(0, 92, 230));  // the home-page blue
-    EXPECT_EQ(FromBgr(kLinkHoverBlue), QColor(36, 124, 255));
-    EXPECT_EQ(FromBgr(kLightGreen), QColor(200, 255, 200));
-    EXPECT_EQ(FromBgr(kRed), QColor(255, 0, 0));
-    EXPECT_EQ(FromBgr(kSignGreen), QColor(0, 192, 0));
-    EXPECT_EQ(FromBgr(kSilver), QColor(192, 192, 192));
-    // A plain colour ignores the palette.
-    EXPECT_EQ(ToQColor(0x0000FF, QPalette(Qt::darkGreen)), QColor(255, 0, 0));
+TEST(OleColourTest, StoredColoursAreBlueGreenRedWhateverThePalette) {
+    const QPalette green(Qt::darkGreen);
+    EXPECT_EQ(ToQColor(0xE65C00, green), QColor(0, 92, 230));  // the home-page blue
+    EXPECT_EQ(ToQColor(kLinkHoverBlue, green), QColor(36, 124, 255));
+    EXPECT_EQ(ToQColor(kLightGreen, green), QColor(200, 255, 200));
+    EXPECT_EQ(ToQColor(kRed, green), QColor(255, 0, 0));
+    EXPECT_EQ(ToQColor(kSignGreen, green), QColor(0, 192, 0));
+    EXPECT_EQ(ToQColor(kSilver, green), QColor(192, 192, 192));
 }
 
 TEST(OleColourTest, SystemColoursFollowThePalette) {

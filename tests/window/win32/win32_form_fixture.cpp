@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "window/design/frm_main_design.h"
 #include "window/win32/message_pump.h"
 
 namespace duplexa::test {
@@ -98,17 +99,23 @@ RECT Win32FormTest::PlaceOf(HWND child) {
     return rect;
 }
 
+win32::Scale Win32FormTest::ScaleOf() const {
+    RECT client{};
+    GetClientRect(form_->Handle(), &client);
+    return win32::Scale{MulDiv(client.right, 96, kFrmMainForm.clientWidth)};
+}
+
 COLORREF Win32FormTest::PixelAt(float x, float y) {
     UpdateWindow(form_->Handle());
     HDC dc = GetDC(form_->Handle());
-    const win32::Scale& scale = form_->scale();
+    const win32::Scale scale = ScaleOf();
     const COLORREF colour = GetPixel(dc, scale.ToDevice(x), scale.ToDevice(y));
     ReleaseDC(form_->Handle(), dc);
     return colour;
 }
 
 void Win32FormTest::ClickAt(float x, float y, int presses) {
-    const win32::Scale& scale = form_->scale();
+    const win32::Scale scale = ScaleOf();
     const LPARAM at = MAKELPARAM(scale.ToDevice(x), scale.ToDevice(y));
     for (int press = 0; press < presses; ++press) {
         SendMessageW(form_->Handle(), press == 0 ? WM_LBUTTONDOWN : WM_LBUTTONDBLCLK, MK_LBUTTON,

@@ -28,6 +28,8 @@ class Win32FormTest : public testing::Test {
     void Open(int dotsPerInch = 0);
     win32::frmMain& form() { return *form_; }
     HWND Real(Control id) const { return form_->ControlWindow(id); }
+    // The window's scaling, as its client area shows it.
+    win32::Scale ScaleOf() const;
 
     // Hands every waiting message on; true when the program was asked to end (with exitCode).
     bool Pump(int* exitCode = nullptr);

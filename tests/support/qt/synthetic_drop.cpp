@@ -1,4 +1,4 @@
-#include "window/qt/synthetic_drop.h"
+#include "support/qt/synthetic_drop.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -1,17 +1,24 @@
-#include "window/win32/wide_text.h"
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 
-#include "window/win32/win32_api.h"
+#include "runtime/wide_text_windows.h"
 
-namespace duplexa::win32 {
+namespace duplexa {
 
 std::wstring Widen(std::string_view utf8) {
     if (utf8.empty()) {
         return {};
     }
     const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+    const int length =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
     return wide;
 }
 
@@ -27,4 +34,4 @@ std::string Narrow(std::wstring_view wide) {
     return utf8;
 }
 
-}  // namespace duplexa::win32
+}  // namespace duplexa

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -12,10 +14,10 @@
 #include <cstdio>
 #include <functional>
 
+#include "support/qt/synthetic_drop.h"
 #include "window/qt/caption_button.h"
 #include "window/qt/drop_box.h"
 #include "window/qt/frm_main.h"
-#include "window/qt/synthetic_drop.h"
 
 namespace {
 
@@ -97,6 +99,21 @@ class Shooter {
 
 void Drop(frmMain& form, int box, const QString& path) {
     duplexa::DropFiles(form.Box(box), {path});
+}
+
+// Hungarian, as Space on the Hungarian flag chooses it.
+void SwitchToHungarian(frmMain& form) {
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(&form.control(Control::imgLangHUN), &space);
+}
+
+// The pointer moved onto a control.
+void PointAt(frmMain& form, Control control) {
+    QWidget& target = form.control(control);
+    const QPointF inside(2, 2);
+    QMouseEvent move(QEvent::MouseMove, inside, target.mapToGlobal(inside), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &move);
 }
 
 }  // namespace
@@ -182,18 +199,18 @@ int main(int argc, char** argv) {
             return true;
         });
         shooter.Shoot(QStringLiteral("10-hungarian"), [&](frmMain& form) {
-            form.logic().ApplyLanguage(0);
+            SwitchToHungarian(form);
             Drop(form, 0, first);
             Drop(form, 1, edited);
             compare(form);
-            form.logic().imgLangHUN_MouseMove();  // the pointer over the Hungarian flag
+            PointAt(form, Control::imgLangHUN);
             return true;
         });
         shooter.Shoot(QStringLiteral("11-hungarian-side-by-side"), [&](frmMain& form) {
-            form.logic().ApplyLanguage(0);
+            SwitchToHungarian(form);
             form.control<QPushButton>(Control::cmdOrder1).click();
             Drop(form, 0, first);
-            form.logic().lblHomepage_MouseMove();  // the pointer over the link
+            PointAt(form, Control::lblHomepage);
             return true;
         });
         shooter.Shoot(QStringLiteral("12-keyboard-focus"), [&](frmMain& form) {

@@ -1,4 +1,4 @@
-#include "window/win32/window_picture.h"
+#include "window_picture.h"
 
 #include <wincodec.h>
 
