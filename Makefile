@@ -148,6 +148,7 @@ format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 bench: build
+	@scripts/install-deps.sh bench
 	scripts/bench.sh $(BUILD)/bench/duplexa-bench
 
 clean:
