@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "window/qt/frm_main.h"
-#include "window/qt/picture_store.h"
 
 namespace {
 
@@ -40,9 +39,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplexa"));
     QApplication::setDesktopFileName(QStringLiteral("hu.veltrimo.Duplexa"));
-    QApplication::setWindowIcon(duplexa::ProgramIcon());
 
     duplexa::frmMain form;
+    QApplication::setWindowIcon(form.windowIcon());  // for its dialogs, decoded once
     form.Form_Load();
     form.ShowCentred();
     return QApplication::exec();
