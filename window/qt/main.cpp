@@ -4,8 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <system_error>
+#include <thread>
+
+#ifdef DUPLEXA_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "window/qt/frm_main.h"
+#include "window/qt/picture_store.h"
 
 namespace {
 
@@ -29,6 +36,15 @@ bool DisplayMissing(int argc, char** argv) {
 #endif
 }
 
+// Before the first caption can be measured, fontconfig reads its whole configuration, and the
+// pictures are to be decoded: a second thread does both while the toolkit starts up.
+void PrepareFontsAndPictures() {
+#ifdef DUPLEXA_FONTCONFIG
+    FcInit();  // Qt's font database finds it done
+#endif
+    duplexa::DecodePicturesAhead();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,7 +52,16 @@ int main(int argc, char** argv) {
         std::fputs("Duplexa needs a graphical session: no display was found.\n", stderr);
         return 1;
     }
+    std::thread early;
+    try {
+        early = std::thread(PrepareFontsAndPictures);
+    } catch (const std::system_error&) {
+        // each is then done where it is first needed
+    }
     QApplication app(argc, argv);
+    if (early.joinable()) {
+        early.join();
+    }
     QApplication::setApplicationName(QStringLiteral("Duplexa"));
     QApplication::setDesktopFileName(QStringLiteral("hu.veltrimo.Duplexa"));
 
