@@ -62,6 +62,8 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     setFont(FormFont());
     setWindowTitle(QString::fromLatin1(kFrmMainForm.caption));
+    // The native window before the icon: an icon set ahead of it goes to the display twice.
+    winId();
     setWindowIcon(ProgramIcon());
     // Moves over the background (and the band and lines, which let them through) end a
     // highlight, also with no button pressed.
