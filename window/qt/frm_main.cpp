@@ -54,8 +54,7 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
       run_(state_, *this, pump_, Files()),
       services_(std::move(services)),
       logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
-    static const bool fallbacks = (InstallFontFallbacks(), true);
-    (void)fallbacks;
+    InstallFontFallbacks();
     setObjectName(QString::fromLatin1(kFrmMainForm.name));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

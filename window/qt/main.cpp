@@ -11,6 +11,7 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include "window/qt/design_fonts.h"
 #include "window/qt/frm_main.h"
 #include "window/qt/picture_store.h"
 
@@ -45,6 +46,22 @@ void PrepareFontsAndPictures() {
     duplexa::DecodePicturesAhead();
 }
 
+// A thread for work that can go on beside the main one; none where the system refuses one, and
+// the work is then done where it is first needed.
+std::thread Started(void (*work)()) {
+    try {
+        return std::thread(work);
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
+void Joined(std::thread& thread) {
+    if (thread.joinable()) {
+        thread.join();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,20 +69,15 @@ int main(int argc, char** argv) {
         std::fputs("Duplexa needs a graphical session: no display was found.\n", stderr);
         return 1;
     }
-    std::thread early;
-    try {
-        early = std::thread(PrepareFontsAndPictures);
-    } catch (const std::system_error&) {
-        // each is then done where it is first needed
-    }
+    std::thread early = Started(PrepareFontsAndPictures);
     QApplication app(argc, argv);
-    if (early.joinable()) {
-        early.join();
-    }
+    Joined(early);
     QApplication::setApplicationName(QStringLiteral("Duplexa"));
     QApplication::setDesktopFileName(QStringLiteral("hu.veltrimo.Duplexa"));
 
+    std::thread fonts = Started(duplexa::LoadDesignFonts);  // while the window is made
     duplexa::frmMain form;
+    Joined(fonts);
     QApplication::setWindowIcon(form.windowIcon());  // for its dialogs, decoded once
     form.Form_Load();
     form.ShowCentred();
