@@ -13,7 +13,6 @@
 
 #include "window/qt/design_fonts.h"
 #include "window/qt/frm_main.h"
-#include "window/qt/picture_store.h"
 
 namespace {
 
@@ -37,13 +36,13 @@ bool DisplayMissing(int argc, char** argv) {
 #endif
 }
 
-// Before the first caption can be measured, fontconfig reads its whole configuration, and the
-// pictures are to be decoded: a second thread does both while the toolkit starts up.
-void PrepareFontsAndPictures() {
+// Before the first caption can be measured, fontconfig reads its whole configuration: a second
+// thread does it while Qt connects to the display. Nothing of Qt's is touched there before the
+// application exists (Qt sets its plugin paths up then, unguarded).
+void ReadFontConfiguration() {
 #ifdef DUPLEXA_FONTCONFIG
     FcInit();  // Qt's font database finds it done
 #endif
-    duplexa::DecodePicturesAhead();
 }
 
 // A thread for work that can go on beside the main one; none where the system refuses one, and
@@ -69,7 +68,7 @@ int main(int argc, char** argv) {
         std::fputs("Duplexa needs a graphical session: no display was found.\n", stderr);
         return 1;
     }
-    std::thread early = Started(PrepareFontsAndPictures);
+    std::thread early = Started(ReadFontConfiguration);
     QApplication app(argc, argv);
     Joined(early);
     QApplication::setApplicationName(QStringLiteral("Duplexa"));

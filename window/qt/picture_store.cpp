@@ -6,8 +6,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
-#include <map>
-#include <utility>
 
 // Resources compiled into a static library need their initialiser pulled in by name.
 static void InitPictureResources() {
@@ -91,29 +89,11 @@ QPixmap Rendered(const PictureSource& source, QSize designSize, qreal ratio) {
 
 // Every picture is a PNG, read by Qt's own reader: told the format, the reader does not load
 // every image plugin to ask whether it knows the file first.
-QImage DecodePng(const QString& path) {
+QPixmap ReadPng(const QString& path) {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return QPixmap::fromImage(reader.read());
 }
-
-// What DecodePicturesAhead made and nobody has taken yet, by path.
-std::map<QString, QImage>& DecodedAhead() {
-    static std::map<QString, QImage> decoded;
-    return decoded;
-}
-
-QPixmap ReadPng(const QString& path) {
-    const auto ahead = DecodedAhead().find(path);
-    if (ahead == DecodedAhead().end()) {
-        return QPixmap::fromImage(DecodePng(path));
-    }
-    QImage image = std::move(ahead->second);
-    DecodedAhead().erase(ahead);
-    return QPixmap::fromImage(std::move(image));
-}
-
-constexpr const char* kIconFiles[] = {"icon16.png", "icon32.png", "icon48.png", "icon256.png"};
 
 }  // namespace
 
@@ -131,26 +111,13 @@ QPixmap LoadPicture(const QString& name) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const char* name : kIconFiles) {
+    for (const char* name : {"icon16.png", "icon32.png", "icon48.png", "icon256.png"}) {
         const QPixmap picture = ReadPng(PicturePath(QString::fromLatin1(name)));
         if (!picture.isNull()) {
             icon.addPixmap(picture);
         }
     }
     return icon;
-}
-
-void DecodePicturesAhead() {
-    const auto decode = [](const char* name) {
-        const QString path = PicturePath(QString::fromLatin1(name));
-        DecodedAhead()[path] = DecodePng(path);
-    };
-    for (const char* name : kIconFiles) {
-        decode(name);
-    }
-    for (const PictureSource& source : kSources) {
-        decode(source.png);
-    }
 }
 
 }  // namespace duplexa

@@ -13,9 +13,4 @@ QPixmap LoadPicture(const QString& name);
 // The program icon in every size the program carries, for the caption bar and the desktop.
 QIcon ProgramIcon();
 
-// Decodes the pictures the window starts with, so that another thread can do it while the
-// toolkit starts up; LoadPicture and ProgramIcon then take each from here once. It must return
-// before the window is made.
-void DecodePicturesAhead();
-
 }  // namespace duplexa

@@ -4,10 +4,8 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QImage>
 #include <QPushButton>
 #include <QTimer>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -159,23 +157,6 @@ TEST(FrmMainDesignTest, PicturesAreCompiledIntoTheProgram) {
     EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
     EXPECT_FALSE(form.windowIcon().isNull());
     EXPECT_TRUE(LoadPicture(QStringLiteral("no-such-picture.png")).isNull());
-}
-
-// At start-up the pictures are decoded on a thread of their own, ahead of the window.
-TEST(FrmMainDesignTest, PicturesDecodedAheadAreTheirFiles) {
-    std::thread(DecodePicturesAhead).join();
-    const auto file = [](const QString& name) {
-        return QPixmap::fromImage(QImage(QStringLiteral(":/pictures/") + name)).toImage();
-    };
-    const QIcon icon = ProgramIcon();
-    for (const int size : {16, 32, 48, 256}) {
-        EXPECT_EQ(icon.pixmap(size).toImage(), file(QStringLiteral("icon%1.png").arg(size)));
-    }
-    for (const char* name :
-         {"logo.png", "emblem.png", "flag_en.png", "flag_hu.png", "flag_en_pale.png",
-          "flag_hu_pale.png", "layout_side.png", "layout_stacked.png"}) {
-        EXPECT_EQ(LoadPicture(QLatin1String(name)).toImage(), file(QLatin1String(name))) << name;
-    }
 }
 
 TEST(FrmMainDesignTest, StackingOrderFromBackToFront) {
