@@ -150,6 +150,7 @@ format-check: deps
 
 # BASELINE=REV also times the benchmark of that commit, built beside this one, in turns with it.
 bench: build
+	@scripts/install-deps.sh bench
 	BASELINE=$(BASELINE) scripts/bench.sh $(BUILD)/bench/duplexa-bench
 
 clean:

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Compares duplexa-bench with cat and cmp on two pairs of 1 GiB files, from the page cache and
-# from a cold cache.
+# from a cold cache, and the program's start-up with a bare Qt window's.
 # Usage: scripts/bench.sh path/to/duplexa-bench [size-in-MiB]
 # With BASELINE=REV (a commit) it also builds that commit's duplexa-bench beside this one and
 # times the two in turns on both pairs.
@@ -215,5 +215,48 @@ if "$bench" --window "$dir/empty1" "$dir/empty2" > /dev/null 2>&1; then
     window_report same Identical
     window_report diff Differing
 fi
+
+# ---- Start-up ---------------------------------------------------------------------------------
+# From exec to the window mapped, under Xvfb with openbox, the program against a bare Qt Widgets
+# window of its size and title (bench/bare_window.cpp), taken in turns. Where it may (root), the
+# whole display session runs ahead of other work on the machine (SCHED_FIFO): on a shared
+# machine the figures are steadier so.
+startup_report() {
+    local bin window bare
+    bin=$(dirname "$bench")
+    window=$(realpath "$bin/../window/qt/duplexa")
+    bare=$bin/duplexa-bare-window
+    if [[ ! -x $bin/duplexa-startup-bench || ! -x $bare || ! -x $window ]]; then
+        echo "LEFT OUT: start-up (the start-up bench, the bare window or the program is not built)"
+        return
+    fi
+    if ! command -v Xvfb > /dev/null || ! command -v openbox > /dev/null; then
+        echo "LEFT OUT: start-up (needs Xvfb and openbox: scripts/install-deps.sh bench)"
+        return
+    fi
+    local first=(chrt --fifo 1) how="ahead of other work (SCHED_FIFO)"
+    if ! chrt --fifo 1 true 2> /dev/null; then first=() how="at normal priority"; fi
+    mkdir -m 700 "$dir/runtime" "$dir/config"
+    XDG_RUNTIME_DIR=$dir/runtime XDG_CONFIG_HOME=$dir/config "${first[@]}" bash -c '
+        Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9> "$1/display" > /dev/null 2>&1 &
+        xvfb=$!
+        trap "kill \$xvfb \${wm:-} 2> /dev/null" EXIT
+        for ((i = 0; i < 100; i++)); do [[ -s $1/display ]] && break; sleep 0.05; done
+        export DISPLAY=:$(cat "$1/display")
+        openbox > /dev/null 2>&1 &
+        wm=$!
+        sleep 1
+        "$2/duplexa-startup-bench" "$3" "$4" "$5"' _ "$dir" "$bin" "$startup_runs" "$bare" \
+        "$window" > "$dir/startup" || { echo "LEFT OUT: start-up (no window came)"; return; }
+    local b=($(sed -n 1p "$dir/startup")) w=($(sed -n 2p "$dir/startup"))
+    echo
+    echo "== Start-up, exec to window mapped (Xvfb, openbox, $how), medians of $startup_runs =="
+    printf '%-34s %8.3f s  (quartiles %.3f-%.3f)\n' "bare Qt Widgets window" "${b[@]}" \
+        "duplexa" "${w[@]}"
+    echo "duplexa / bare window:             $(ratio "${w[0]}" "${b[0]}")"
+}
+startup_runs=$((6 * runs))
+startup_report
+
 echo
 echo "load at the end: $(cut -d ' ' -f 1-3 /proc/loadavg)"

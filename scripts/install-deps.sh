@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and only those that are missing,
 # so a machine that has everything configures without touching the network.
-# Usage: scripts/install-deps.sh [native|windows|package|fuzz|drag|screen-reader]
+# Usage: scripts/install-deps.sh [native|windows|package|fuzz|drag|screen-reader|bench]
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
 # qt6-base-private-dev: the window tests switch Qt's accessibility on as a screen reader would;
-# libfuse3-dev, fuse3: the fault-injection tests mount a file system of their own.
+# libfuse3-dev, fuse3: the fault-injection tests mount a file system of their own;
+# libfontconfig-dev: start-up reads fontconfig's configuration on a thread of its own.
 native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
-        qt6-base-private-dev qt6-svg-dev qt6-translations-l10n
+        qt6-base-private-dev qt6-svg-dev qt6-translations-l10n libfontconfig-dev
         libxcb1-dev xvfb xauth fonts-liberation2 bc time python3 libfuse3-dev fuse3)
 # wine32: the 32-bit program and its tests; nsis: the setup program; xdotool: its check closes
 # the installed program's window.
@@ -23,6 +24,8 @@ drag=(python3-gi gir1.2-gtk-3.0 openbox xvfb xauth xdotool imagemagick)
 # scripts/check-accessibility.sh and check-screen-reader.sh: the accessibility bus read from
 # Python, keys and the clipboard under Xvfb, and Orca itself with a window manager.
 screen_reader=(at-spi2-core python3-pyatspi xvfb xauth xdotool xclip dbus orca openbox bc)
+# scripts/bench.sh: the start-up is timed on a display with a window manager.
+bench=(xvfb openbox)
 
 case "${1:-native}" in
     native) wanted=("${native[@]}") ;;
@@ -31,7 +34,8 @@ case "${1:-native}" in
     fuzz) wanted=("${fuzz[@]}") ;;
     drag) wanted=("${drag[@]}") ;;
     screen-reader) wanted=("${screen_reader[@]}") ;;
-    *) echo "usage: $0 [native|windows|package|fuzz|drag|screen-reader]" >&2; exit 2 ;;
+    bench) wanted=("${bench[@]}") ;;
+    *) echo "usage: $0 [native|windows|package|fuzz|drag|screen-reader|bench]" >&2; exit 2 ;;
 esac
 
 installed() { [[ $(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) == "install ok installed" ]]; }

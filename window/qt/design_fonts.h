@@ -8,9 +8,14 @@
 namespace duplexa {
 
 // Where Georgia or Arial is not installed, metric-compatible or close families stand in
-// (Liberation Serif and Liberation Sans from fonts-liberation2). Call once before any
-// window is built.
+// (Liberation Serif and Liberation Sans from fonts-liberation2). Call before any window is
+// built; later calls change nothing.
 void InstallFontFallbacks();
+
+// Looks up each family of the main window's design, as measuring a caption in it does. Qt's
+// font database and each family's fallbacks are shared by all threads, so a second thread can
+// do this while the window is made, which then finds them ready.
+void LoadDesignFonts();
 
 QFont DesignFont(const QString& family, double points, bool bold);
 

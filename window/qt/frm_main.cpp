@@ -54,14 +54,15 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
       run_(state_, *this, pump_, Files()),
       services_(std::move(services)),
       logic_(state_, *this, *services_.pointer, *services_.opener, services_.settingsKey) {
-    static const bool fallbacks = (InstallFontFallbacks(), true);
-    (void)fallbacks;
+    InstallFontFallbacks();
     setObjectName(QString::fromLatin1(kFrmMainForm.name));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(FormFont());
     setWindowTitle(QString::fromLatin1(kFrmMainForm.caption));
+    // The native window before the icon: an icon set ahead of it goes to the display twice.
+    winId();
     setWindowIcon(ProgramIcon());
     // Moves over the background (and the band and lines, which let them through) end a
     // highlight, also with no button pressed.

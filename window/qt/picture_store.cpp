@@ -1,8 +1,8 @@
 #include "window/qt/picture_store.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
@@ -87,10 +87,18 @@ QPixmap Rendered(const PictureSource& source, QSize designSize, qreal ratio) {
     return QPixmap::fromImage(image);
 }
 
+// Every picture is a PNG, read by Qt's own reader: told the format, the reader does not load
+// every image plugin to ask whether it knows the file first.
+QPixmap ReadPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 }  // namespace
 
 QPixmap LoadPicture(const QString& name) {
-    const QPixmap designed(PicturePath(name));
+    const QPixmap designed = ReadPng(PicturePath(name));
     // The largest ratio of any screen: drawn down on a lesser screen, a picture stays sharp.
     const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
     const PictureSource* source = SourceOf(name);
@@ -104,9 +112,9 @@ QPixmap LoadPicture(const QString& name) {
 QIcon ProgramIcon() {
     QIcon icon;
     for (const char* name : {"icon16.png", "icon32.png", "icon48.png", "icon256.png"}) {
-        const QString path = PicturePath(QString::fromLatin1(name));
-        if (QFile::exists(path)) {
-            icon.addFile(path);
+        const QPixmap picture = ReadPng(PicturePath(QString::fromLatin1(name)));
+        if (!picture.isNull()) {
+            icon.addPixmap(picture);
         }
     }
     return icon;

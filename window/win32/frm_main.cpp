@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/language.h"
+#include "core/text_catalogue.h"
 #include "runtime/file_table.h"
 #include "runtime/wide_text_windows.h"
 #include "window/design/frm_main_design.h"
