@@ -30,6 +30,9 @@ void ComparisonRun::RunComparison() {
     view_.SetCompareCaption(std::string(TXT_STOP));
     view_.SetCloseEnabled(false);
     ShowResult(state_, view_, TXT_WORKING);
+    if (beacon_) {
+        beacon_->Started();
+    }
     if (!state_.filePaths[0].empty() && !state_.filePaths[1].empty()) {
         try {
             OpenAndCompare();
@@ -109,6 +112,9 @@ bool ComparisonRun::CompareBlocks(DiffWhere& where) {
         }
         const double percent = static_cast<double>(blockStart) / static_cast<double>(size) * 100.0;
         ShowResult(state_, view_, ComposeProgress(percent, state_.diffCount));
+        if (beacon_) {
+            beacon_->BlockDone(blockStart - 1 + kBlockSize, size);
+        }
         pump_.RunPendingEvents();  // the helper reads on meanwhile
     }
     where = comparer.Where();
@@ -177,6 +183,9 @@ void ComparisonRun::FinalSteps() {
     view_.SetCompareEnabled(false);
     view_.SetCloseEnabled(true);
     state_.isRunning = false;
+    if (beacon_) {
+        beacon_->Ended();
+    }
 }
 
 }  // namespace duplexa

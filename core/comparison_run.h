@@ -3,9 +3,11 @@
 // window's thread and hands the event loop one turn after every block.
 
 #include <cstdint>
+#include <optional>
 #include <thread>
 
 #include "core/block_comparer.h"
+#include "core/run_beacon.h"
 #include "core/run_view.h"
 #include "core/window_state.h"
 #include "runtime/event_pump.h"
@@ -25,6 +27,11 @@ class ComparisonRun {
     // Starts a run, or asks the run in progress to stop after its current block. A run that
     // cannot get the memory it needs says so and ends like any other.
     void comCompare_Click();
+
+    // From the next run on, the desktop shows how each run goes (RunBeacon).
+    void ShowOnDesktop(Desktop& desktop, RunBeacon::Clock clock = SteadyMilliseconds) {
+        beacon_.emplace(desktop, std::move(clock));
+    }
 
     // The length of an open file as a signed 32-bit number; false (and -1) when unreadable.
     bool GetFileLength(int fileNo, std::int32_t& size) const;
@@ -49,6 +56,7 @@ class ComparisonRun {
     EventPump& pump_;
     FileTable& files_;
     unsigned processors_;
+    std::optional<RunBeacon> beacon_;
 };
 
 }  // namespace duplexa

@@ -37,6 +37,8 @@ inline constexpr TextPair TXT_IDENTICAL{"A két fájl egyezik egymással.",
 inline constexpr TextPair TXT_READ_FAILED{"A fájl nem olvasható.", "File cannot be read."};
 inline constexpr TextPair TXT_NO_MEMORY{"Nincs elég memória.", "Not enough memory."};
 inline constexpr TextPair TXT_COPY{"Másolás", "Copy"};  // the result line's menu
+// Why the system is kept awake during a run, where it lists what holds it awake.
+inline constexpr TextPair TXT_COMPARING_FILES{"Fájlok összehasonlítása", "Comparing files"};
 
 // Names and hints that screen readers speak, and the layout buttons' tooltips.
 inline constexpr TextPair TXT_SIDE_BY_SIDE{"Egymás mellett", "Side by side"};

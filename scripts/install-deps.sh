@@ -7,10 +7,11 @@ set -euo pipefail
 # qt6-translations-l10n: Qt's own dialogs (the file chooser) in Hungarian;
 # qt6-base-private-dev: the window tests switch Qt's accessibility on as a screen reader would;
 # libfuse3-dev, fuse3: the fault-injection tests mount a file system of their own;
-# libfontconfig-dev: start-up reads fontconfig's configuration on a thread of its own.
+# libfontconfig-dev: start-up reads fontconfig's configuration on a thread of its own;
+# dbus-daemon: the desktop service is tested on a private session bus.
 native=(cmake make g++ pkg-config clang-format libgtest-dev googletest qt6-base-dev qt6-base-dev-tools
         qt6-base-private-dev qt6-svg-dev qt6-translations-l10n libfontconfig-dev
-        libxcb1-dev xvfb xauth fonts-liberation2 bc time python3 libfuse3-dev fuse3)
+        libxcb1-dev xvfb xauth fonts-liberation2 bc time python3 libfuse3-dev fuse3 dbus-daemon)
 # wine32: the 32-bit program and its tests; nsis: the setup program; xdotool: its check closes
 # the installed program's window.
 windows=(cmake make googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 nsis

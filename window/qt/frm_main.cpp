@@ -76,6 +76,7 @@ frmMain::frmMain(frmMainServices services, QWidget* parent)
     ConnectHandlers();
     goneWatch_ = WatchForWindowGone(
         [this] { return static_cast<NativeWindowHandle>(internalWinId()); }, [this] { close(); });
+    run_.ShowOnDesktop(*services_.desktop);
 }
 
 // Every click and pointer move goes to the handlers, which know what it concerns.
@@ -148,6 +149,7 @@ void frmMain::Form_Load() {
 // The focus starts where Tab starts, not on whichever control was made first.
 void frmMain::ShowCentred() {
     duplexa::ShowCentred(*this);
+    services_.desktop->SetWindow(WindowHandle());
     for (const Control id : FrmMainTabOrder()) {
         if (control(id).isEnabled()) {
             control(id).setFocus(Qt::TabFocusReason);

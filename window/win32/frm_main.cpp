@@ -100,6 +100,7 @@ frmMain::frmMain(frmMainServices services, int dotsPerInch)
                               this);
     pump_.SetForm(window_);
     CreateChildWindows();
+    run_.ShowOnDesktop(*services_.desktop);
 }
 
 // Going away with its owner, not closed by the user: nothing is stored.
@@ -222,6 +223,12 @@ LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Explorer made the window's task bar button, the first time or after a restart.
+    static const UINT taskbarButtonCreated = RegisterWindowMessageW(L"TaskbarButtonCreated");
+    if (message == taskbarButtonCreated) {
+        services_.desktop->SetWindow(WindowHandle());
+        return 0;
+    }
     switch (message) {
         case WM_PAINT:
             OnPaint();

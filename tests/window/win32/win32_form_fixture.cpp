@@ -48,12 +48,14 @@ Win32FormTest::Win32FormTest() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 }
 
-void Win32FormTest::Open(int dotsPerInch) {
+void Win32FormTest::Open(int dotsPerInch, std::unique_ptr<Desktop> desktop) {
     frmMainServices services{MakeSystemPointerPosition(), std::make_unique<RecordingOpener>(opened),
-                             sandbox.Maker()};
+                             sandbox.Maker(), std::move(desktop)};
     auto form = std::make_unique<win32::frmMain>(std::move(services), dotsPerInch);
     form->Form_Load();
     form->ShowCentred();
+    // As Explorer does once the window's button exists; Wine's says nothing.
+    SendMessageW(form->Handle(), RegisterWindowMessageW(L"TaskbarButtonCreated"), 0, 0);
     form_ = std::move(form);
     Pump();
 }

@@ -24,8 +24,9 @@ class Win32FormTest : public testing::Test {
   protected:
     Win32FormTest();
 
-    // A started, shown window on the sandbox's settings, at the screen's scaling or another.
-    void Open(int dotsPerInch = 0);
+    // A started, shown window on the sandbox's settings, at the screen's scaling or another,
+    // on the system's desktop or a stand-in.
+    void Open(int dotsPerInch = 0, std::unique_ptr<Desktop> desktop = MakeSystemDesktop());
     win32::frmMain& form() { return *form_; }
     HWND Real(Control id) const { return form_->ControlWindow(id); }
     // The window's scaling, as its client area shows it.

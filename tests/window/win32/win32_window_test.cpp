@@ -15,6 +15,7 @@
 #include "duplexa_version.h"
 #include "runtime/file_table.h"
 #include "runtime/wide_text_windows.h"
+#include "support/recording_desktop.h"
 #include "window/design/frm_main_design.h"
 #include "window/design/maker.h"
 #include "window/logic/accessible_facts.h"
@@ -488,6 +489,20 @@ TEST_F(Win32WindowTest, StopInTheMiddleOfARun) {
     EXPECT_FALSE(form().state().isRunning);
     EXPECT_TRUE(IsWindowEnabled(Real(ComClose)));
     EXPECT_EQ(GetWindowLongW(Box(0), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, WS_EX_ACCEPTFILES);
+}
+
+// The button Explorer made shows each run, and sleep is held until its end; every other test
+// here runs on the real task bar, which takes the same calls under Wine.
+TEST_F(Win32WindowTest, TheTaskBarButtonShowsEachRunAndSleepIsHeldUntilItsEnd) {
+    auto recording = std::make_unique<RecordingDesktop>();
+    const RecordingDesktop& desktop = *recording;
+    Open(0, std::move(recording));
+    const auto bytes = PatternBytes(3000);
+    DropBoth(dir.Write("a.bin", bytes), dir.Write("b.bin", bytes));
+    Press(comCompare);
+    const auto window = std::to_string(reinterpret_cast<NativeWindowHandle>(form().Handle()));
+    EXPECT_EQ(desktop.log, (std::vector<std::string>{"window " + window, "show 0",
+                                                     "hold Comparing files", "hide", "release"}));
 }
 
 TEST_F(Win32WindowTest, ClosingDuringARunStopsItStoresTheLayoutOnceAndEndsWithZero) {
