@@ -153,7 +153,7 @@ report "Differing" diff
 
 # This build against the baseline's, taken in turns so that a busy moment falls on both alike.
 if [[ -n $baseline ]]; then
-    base_runs=$((2 * runs + 1))
+    base_runs=31  # a run from the page cache takes a tenth of a second: many, for steady medians
     for pair in same diff; do
         warm
         now=() now_cpu=() base=() base_cpu=()
