@@ -22,6 +22,8 @@ class NoView final : public duplexa::DropView {
     void SetShapeVisible(duplexa::Shape, bool) override {}
     void SetStrikeLineVisible(bool) override {}
     void SetCompareEnabled(bool) override {}
+    void SetDifferenceMap(const duplexa::DiffCells*) override {}
+    void SetResultDetail(const std::string&) override {}
     void SetBoxText(int, const std::string&) override {}
     void SetBoxBackColour(int, duplexa::OleColour) override {}
 };
