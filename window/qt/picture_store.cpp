@@ -109,9 +109,13 @@ QPixmap LoadPicture(const QString& name) {
     return sharp.isNull() ? designed : sharp;
 }
 
+// Up to the size a window manager draws in a title bar, task list or switcher: every size goes to
+// the display in the window's properties, and a large one delays the window's first showing
+// (some 5 ms with openbox). Docks and larger views take the icon theme's, found by the
+// desktop file's name.
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const char* name : {"icon16.png", "icon32.png", "icon48.png", "icon256.png"}) {
+    for (const char* name : {"icon16.png", "icon32.png", "icon48.png"}) {
         const QPixmap picture = ReadPng(PicturePath(QString::fromLatin1(name)));
         if (!picture.isNull()) {
             icon.addPixmap(picture);

@@ -10,7 +10,7 @@ namespace duplexa {
 // The picture of that file name ("logo.png"); a null pixmap when the program lacks it.
 QPixmap LoadPicture(const QString& name);
 
-// The program icon in every size the program carries, for the caption bar and the desktop.
+// The program icon for the caption bar, the task list and the window switcher.
 QIcon ProgramIcon();
 
 }  // namespace duplexa

@@ -173,6 +173,9 @@ TEST(FrmMainDesignTest, PicturesAreCompiledIntoTheProgram) {
     const QList<QSize> iconSizes = ProgramIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)));
     EXPECT_TRUE(iconSizes.contains(QSize(32, 32)));
+    for (const QSize size : iconSizes) {
+        EXPECT_LE(size.width(), 48);  // a larger one slows the window's first showing
+    }
     EXPECT_FALSE(form.windowIcon().isNull());
     EXPECT_TRUE(LoadPicture(QStringLiteral("no-such-picture.png")).isNull());
 }
