@@ -205,39 +205,26 @@ int wmain(int argc, wchar_t** argv) {
     // Every state but the progress also under dark system colours, in high contrast and at 200 %.
     const auto shootStates = [&] {
         shooter.Shoot(L"1-start", [](frmMain&) { return true; });
-        shooter.Shoot(L"2-dropped", [&](frmMain& form) {
-            Drop(form, 0, first);
-            Drop(form, 1, copy);
-            return true;
-        });
-        shooter.Shoot(L"3-identical", [&](frmMain& form) {
-            Drop(form, 0, first);
-            Drop(form, 1, copy);
-            compare(form);
-            return true;
-        });
-        shooter.Shoot(L"4-different", [&](frmMain& form) {
-            Drop(form, 0, first);
-            Drop(form, 1, edited);
-            compare(form);
-            return true;
-        });
-        shooter.Shoot(L"5-size-differs", [&](frmMain& form) {
-            Drop(form, 0, first);
-            Drop(form, 1, shorter);
-            compare(form);
-            return true;
-        });
-        shooter.Shoot(L"6-same-file", [&](frmMain& form) {
-            Drop(form, 0, first);
-            Drop(form, 1, first);
-            return true;
-        });
-        shooter.Shoot(L"7-unusable", [&](frmMain& form) {
-            Drop(form, 0, first);
-            Drop(form, 1, folder);
-            return true;
-        });
+        // Two drops, and a press of Compare where the verdict is the picture.
+        const struct {
+            const wchar_t* name;
+            const std::string* second;
+            bool compared;
+        } pairs[] = {
+            {L"2-dropped", &copy, false},    {L"3-identical", &copy, true},
+            {L"4-different", &edited, true}, {L"5-size-differs", &shorter, true},
+            {L"6-same-file", &first, false}, {L"7-unusable", &folder, false},
+        };
+        for (const auto& pair : pairs) {
+            shooter.Shoot(pair.name, [&](frmMain& form) {
+                Drop(form, 0, first);
+                Drop(form, 1, *pair.second);
+                if (pair.compared) {
+                    compare(form);
+                }
+                return true;
+            });
+        }
         shooter.Shoot(L"9-side-by-side", [&](frmMain& form) {
             Press(form, Control::cmdOrder1);
             Drop(form, 0, first);
